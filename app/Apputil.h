@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/misc/CxIniUtil.h"
+#include "stores/ZorvoActionMgr.h"
+#include "stores/ZorvoAlarmMgr.h"
+#include "stores/ZorvoCtxMgr.h"
+#include "stores/ZorvoInboxItemMgr.h"
+#include "stores/ZorvoProjectMgr.h"
+#include "stores/ZorvoRefMgr.h"
+#include "stores/ZorvoSomedayMgr.h"
+
+constexpr const char* kSettingsFile = "morvane.ini";
+constexpr const char* kSettingsSection = "Zorvo-Wizard";
+
+// The user's preferences, read once at start-up and written once at exit. Colours are
+// 0x00BBGGRR values, red in the low byte.
+struct Settings {
+  bool ToWelcome = false;
+  bool SaveToOL = false;
+  bool SaveToPD = false;
+  bool StartLast = true;
+  int32_t LastID = 0;
+  bool ShowCompleted = false;
+  bool ShowColor = true;
+  int32_t HighColor = 255;
+  int32_t NormalColor = 0;
+  int32_t LowColor = 32768;
+  int32_t CompletedColor = 8421504;
+  int32_t OverDueColor = 255;
+  int32_t ActiveColor = 16711680;
+  int32_t ShowActionMode = 1;
+  int32_t ShowActionProjectID = 0;
+  int32_t ShowActionContextID = 0;
+  bool AlertDeletion = true;
+  bool AlertNotSaved = true;
+  bool AutoSave = true;
+  int32_t AutoSaveInterval = 5;  // minutes
+};
+
+void load_settings(const CxIniUtil& ini, Settings& settings);
+bool save_settings(CxIniUtil& ini, const Settings& settings);
+
+// The program's data folder, "morvane/Zorvo-Wizard/" below the machine's common data folder,
+// created when missing, with a trailing separator. False, leaving `path` as it was, when the
+// platform gives no folder or a folder cannot be made.
+bool data_folder(std::string& path);
+
+// The objects that live as long as the program, in their order of construction (destruction
+// runs the other way, so the scheduler goes before the stores it refers to).
+struct Globals {
+  Globals();
+
+  // Puts the settings file and every store file into the data folder; without one they stay
+  // beside the program (settings) and in the working folder (stores).
+  void use_data_folder();
+
+  CxIniUtil ini;
+  ZorvoInboxItemMgr inbox;
+  ZorvoCtxMgr contexts;
+  ZorvoProjectMgr projects;
+  ZorvoActionMgr actions;
+  ZorvoSomedayMgr someday;
+  ZorvoRefMgr refs;
+  ZorvoAlarmMgr alarms;
+  Settings settings;
+};
+
+// Loads every store; without StartLast a running action is paused (the store stays clean).
+void load_all_stores(Globals& g);
+// Saves every changed store; the names of the files that could not be written.
+std::vector<std::string> save_all_stores(Globals& g);
+// The saving half of the exit: the stores, then the settings. The names of the files that
+// could not be written.
+std::vector<std::string> save_stores_and_settings(Globals& g);

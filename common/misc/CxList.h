@@ -1,0 +1,126 @@
+#pragma once
+
+#include <cstdint>
+#include <new>
+
+#include "common/misc/CxCheck.h"
+
+// A doubly linked list of element references with one built-in cursor. The cursor belongs to
+// the list, not to a walk: a walk that walks the same list again in its body continues from
+// wherever the inner walk left it. Add moves the cursor to the new tail; Remove leaves it on
+// the follower of the removed node, at the removed node's position.
+//
+// The list owns its nodes, not its elements: an element is deleted only when Remove or
+// RemoveAll is asked to release it.
+template <class T>
+class CxList {
+ public:
+  CxList() = default;
+  CxList(const CxList&) = delete;
+  CxList& operator=(const CxList&) = delete;
+  ~CxList() { RemoveAll(false); }
+
+  uint32_t GetCount() const { return m_nCount; }
+
+  bool Add(T* element) {
+    if (!element) return false;
+    Node* node = new (std::nothrow) Node{element, m_nCount, m_pTail, nullptr};
+    cx_check(node != nullptr, "pContainer");
+    if (m_pTail)
+      m_pTail->pNext = node;
+    else
+      m_pHead = node;
+    m_pTail = node;
+    m_pCurr = node;
+    m_nFindIndex = m_nCount;
+    ++m_nCount;
+    return true;
+  }
+
+  T* GetFirst() {
+    m_pCurr = m_pHead;
+    m_nFindIndex = 0;
+    return m_pCurr ? m_pCurr->pData : nullptr;
+  }
+
+  T* GetLast() {
+    m_pCurr = m_pTail;
+    m_nFindIndex = m_nCount ? m_nCount - 1 : 0;
+    return m_pCurr ? m_pCurr->pData : nullptr;
+  }
+
+  T* GetNext() {
+    if (m_nCount == 0 || m_nFindIndex >= m_nCount - 1) return nullptr;
+    return GetAt(m_nFindIndex + 1);
+  }
+
+  T* GetPrev() {
+    if (m_nFindIndex == 0) return nullptr;
+    return GetAt(m_nFindIndex - 1);
+  }
+
+  T* GetAt(uint32_t index) {
+    if (index >= m_nCount) return nullptr;
+    if (!m_pCurr) {
+      // The cursor stands past the end after the tail was removed: walk in from the nearer end.
+      if (index < m_nCount / 2) {
+        m_pCurr = m_pHead;
+        m_nFindIndex = 0;
+      } else {
+        m_pCurr = m_pTail;
+        m_nFindIndex = m_nCount - 1;
+      }
+    }
+    while (m_nFindIndex < index) {
+      m_pCurr = m_pCurr->pNext;
+      ++m_nFindIndex;
+    }
+    while (m_nFindIndex > index) {
+      m_pCurr = m_pCurr->pPrev;
+      --m_nFindIndex;
+    }
+    cx_check(m_pCurr->nIndex == m_nFindIndex, "m_pCurr->nIndex==m_nFindIndex");
+    return m_pCurr->pData;
+  }
+
+  bool Remove(const T* element, bool release) {
+    Node* node = m_pHead;
+    while (node && node->pData != element) node = node->pNext;
+    if (!node) return false;
+    for (Node* after = node->pNext; after; after = after->pNext) --after->nIndex;
+    (node->pPrev ? node->pPrev->pNext : m_pHead) = node->pNext;
+    (node->pNext ? node->pNext->pPrev : m_pTail) = node->pPrev;
+    m_pCurr = node->pNext;
+    m_nFindIndex = node->nIndex;
+    if (release) delete node->pData;
+    --m_nCount;
+    delete node;
+    return true;
+  }
+
+  void RemoveAll(bool release) {
+    Node* node = m_pHead;
+    while (node) {
+      Node* next = node->pNext;
+      if (release) delete node->pData;
+      delete node;
+      node = next;
+    }
+    m_pHead = m_pTail = m_pCurr = nullptr;
+    m_nCount = m_nFindIndex = 0;
+  }
+
+ private:
+  struct Node {
+    T* pData;
+    uint32_t nIndex;
+    Node* pPrev;
+    Node* pNext;
+  };
+
+  Node* m_pHead = nullptr;
+  Node* m_pTail = nullptr;
+  Node* m_pCurr = nullptr;
+  uint32_t m_nCount = 0;
+  uint32_t m_nFindIndex = 0;
+};

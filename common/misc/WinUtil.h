@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// The few places where the program asks the operating system for something. Each has one
+// Windows body (WinUtil_win.cpp) and one POSIX body (WinUtil_posix.cpp); nothing else in the
+// core knows which platform it runs on.
+
+// Drive and folder of the program's own file, with a trailing separator.
+bool module_folder(std::string& path);
+
+namespace platform {
+
+// The folder separator of file paths ('\\' on Windows, '/' elsewhere).
+char path_separator();
+
+// Line end of the text files the program writes (the settings file).
+const char* line_end();
+
+// The machine-wide folder under which the program keeps its data folder: the common
+// application data folder on Windows, the user's data folder elsewhere. Created when missing.
+bool common_data_folder(std::string& folder);
+
+// The local wall clock, to whole seconds.
+struct LocalTime {
+  int year, month, day, hour, minute, second;
+};
+LocalTime local_time_now();
+
+// Pushes the written bytes of an open stream to the disk.
+bool sync_stream(std::FILE* stream);
+
+// Replaces `target` by `source` in one step, so that a reader sees either the old or the new
+// file, never a mix, and makes the replacement itself durable.
+bool replace_file(const std::string& source, const std::string& target);
+
+// A name that no other writer in this or another process uses at the same time.
+std::string unique_suffix();
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <memory>
+
+#include "stores/ZorvoStore.h"
+
+// The record an editor page works on: either a new, detached record that the editor owns
+// until it is committed, or a stored one that the store owns. Every editor commits the same
+// way: a new record enters the store as a copy (add_copy, then touch of the copy) and the
+// detached one is freed; a stored record is touched. When the store removes the stored record,
+// the editor loses it instead of keeping a dangling reference.
+template <class Store>
+class EditedRecord {
+ public:
+  using Record = typename Store::Record;
+
+  explicit EditedRecord(Store& store) : m_store(store) {
+    m_token = store.listen_removal([this](const Record* r) {
+      if (m_stored && (!r || r == m_stored)) m_stored = nullptr;
+    });
+  }
+  EditedRecord(const EditedRecord&) = delete;
+  EditedRecord& operator=(const EditedRecord&) = delete;
+  ~EditedRecord() {
+    m_store.unlisten_removal(m_token);
+    m_store.discard(std::move(m_detached));
+  }
+
+  // Edits a new record from the store's create.
+  void edit_new(std::unique_ptr<Record> detached) {
+    drop();
+    m_detached = std::move(detached);
+  }
+  // Edits a record of the store.
+  void edit(Record* stored) {
+    drop();
+    m_stored = stored;
+  }
+  // Forgets the record; a detached one is freed.
+  void drop() {
+    m_store.discard(std::move(m_detached));
+    m_stored = nullptr;
+  }
+
+  // The record being edited; none when nothing is edited or its record was removed.
+  Record* get() const { return m_detached ? m_detached.get() : m_stored; }
+  Store& store() const { return m_store; }
+
+  // Stores the editor's record and goes on with the stored one, which it returns.
+  Record* commit() {
+    if (m_detached) {
+      Record* copy = m_store.add_copy(m_detached.get());
+      if (!copy) return nullptr;
+      m_store.touch(copy);
+      m_store.discard(std::move(m_detached));
+      m_stored = copy;
+    } else {
+      m_store.touch(m_stored);
+    }
+    return m_stored;
+  }
+
+ private:
+  Store& m_store;
+  std::unique_ptr<Record> m_detached;
+  Record* m_stored = nullptr;
+  int m_token = 0;
+};

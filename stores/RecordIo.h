@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "common/misc/CxFile.h"
+#include "stores/Text.h"
+
+// Reading and writing a record through the list of its stored fields, which every
+// record type gives in file order as `stored_fields(record, visitor)`. One list serves both,
+// so the file layout is written down once per record.
+namespace record_io {
+
+class Reader {
+ public:
+  explicit Reader(CxFile& file) : m_file(file) {}
+
+  void operator()(int32_t& v) {
+    if (m_ok) m_ok = m_file.ReadDWord(&v);
+  }
+  void operator()(double& v) {
+    if (m_ok) m_ok = m_file.ReadDouble(&v);
+  }
+  template <std::size_t N>
+  void operator()(Text<N>& text) {
+    if (!m_ok) return;
+    std::string_view bytes;
+    int32_t length = 0;
+    m_ok = m_file.ReadString(&bytes, &length);
+    if (!m_ok || length <= 0) return;
+    if (bytes.size() > Text<N>::max_length) m_truncated = true;
+    text = bytes;
+  }
+  template <class T, std::size_t K>
+  void operator()(std::array<T, K>& values) {
+    for (T& v : values) (*this)(v);
+  }
+
+  // Every field was read whole.
+  bool ok() const { return m_ok; }
+  // A stored text was longer than its field and was cut.
+  bool truncated() const { return m_truncated; }
+
+ private:
+  CxFile& m_file;
+  bool m_ok = true;
+  bool m_truncated = false;
+};
+
+class Writer {
+ public:
+  explicit Writer(CxFile& file) : m_file(file) {}
+
+  void operator()(const int32_t& v) { m_file.WriteDWord(v); }
+  void operator()(const double& v) { m_file.WriteDouble(v); }
+  template <std::size_t N>
+  void operator()(const Text<N>& text) {
+    m_file.WriteString(text.view());
+  }
+  template <class T, std::size_t K>
+  void operator()(const std::array<T, K>& values) {
+    for (const T& v : values) (*this)(v);
+  }
+
+ private:
+  CxFile& m_file;
+};
+
+}  // namespace record_io

@@ -1,0 +1,132 @@
+#include "stores/ZorvoAlarmMgr.h"
+
+#include <new>
+#include <vector>
+
+#include "common/misc/CxDateTime.h"
+
+namespace {
+
+// The record fields every reminder works on, whatever its kind.
+struct ReminderFields {
+  double* reminder_time = nullptr;
+  int32_t* remind = nullptr;
+};
+
+ReminderFields fields_of(const ReminderEntry* entry) {
+  if (!entry) return {};
+  if (Action* a = entry->action()) return {&a->reminder_time, &a->remind};
+  if (SomedayItem* s = entry->someday()) return {&s->reminder_time, &s->remind};
+  return {};
+}
+
+// Schedules `record` when its reminder is on, not yet scheduled and has a lead.
+template <class R>
+bool schedule(R& record, double moment) {
+  if (record.remind == 0 || record.reminder_time != 0) return false;
+  int64_t lead = lead_minutes(record.remind_lead, record.remind_unit);
+  if (lead == 0) return false;
+  record.reminder_time = moment - static_cast<double>(lead) / 1440.0;
+  return true;
+}
+
+}  // namespace
+
+int64_t lead_minutes(int32_t remind_lead, int32_t remind_unit) {
+  switch (remind_unit) {
+    case kUnitMinutes: return remind_lead;
+    case kUnitHours: return int64_t{remind_lead} * 60;
+    case kUnitDays: return int64_t{remind_lead} * 1440;
+    default: return 0;
+  }
+}
+
+ZorvoAlarmMgr::ZorvoAlarmMgr(ZorvoActionMgr& actions, ZorvoSomedayMgr& someday)
+    : m_actions(actions), m_someday(someday) {
+  m_action_token = actions.listen_removal([this](const Action* a) {
+    if (a)
+      drop(a);
+    else
+      drop_kind(ReminderEntry::kAction);
+  });
+  m_someday_token = someday.listen_removal([this](const SomedayItem* s) {
+    if (s)
+      drop(s);
+    else
+      drop_kind(ReminderEntry::kSomeday);
+  });
+}
+
+ZorvoAlarmMgr::~ZorvoAlarmMgr() {
+  m_actions.unlisten_removal(m_action_token);
+  m_someday.unlisten_removal(m_someday_token);
+  clear();
+}
+
+bool ZorvoAlarmMgr::collect_action_reminders() {
+  for (Action* a = m_actions.first(); a; a = m_actions.next()) {
+    if (a->status == kStatusDisabled || a->status == kStatusCompleted || a->due == 0) continue;
+    if (schedule(*a, a->due)) add({ReminderEntry::kAction, a});
+  }
+  return true;
+}
+
+bool ZorvoAlarmMgr::collect_someday_reminders() {
+  for (SomedayItem* s = m_someday.first(); s; s = m_someday.next())
+    if (schedule(*s, s->when)) add({ReminderEntry::kSomeday, s});
+  return true;
+}
+
+uint32_t ZorvoAlarmMgr::due_count() {
+  double moment = now();
+  uint32_t due = 0;
+  for (ReminderEntry* e = first(); e; e = next()) {
+    const double* t = fields_of(e).reminder_time;
+    if (t && *t > 0 && *t <= moment) ++due;
+  }
+  return due;
+}
+
+ReminderEntry* ZorvoAlarmMgr::add(const ReminderEntry& entry) {
+  auto* copy = new (std::nothrow) ReminderEntry(entry);
+  if (!copy) return nullptr;
+  drop(entry.record);
+  m_entries.Add(copy);
+  m_by_record[entry.record] = copy;
+  return copy;
+}
+
+bool ZorvoAlarmMgr::dismiss(ReminderEntry* entry) {
+  ReminderFields f = fields_of(entry);
+  if (!f.reminder_time) return false;
+  *f.reminder_time = 0;
+  *f.remind = 0;
+  drop(entry->record);
+  return true;
+}
+
+bool ZorvoAlarmMgr::snooze(ReminderEntry* entry, int32_t minutes) {
+  ReminderFields f = fields_of(entry);
+  if (!f.reminder_time) return false;
+  *f.reminder_time += minutes / 1440.0;
+  return true;
+}
+
+void ZorvoAlarmMgr::clear() {
+  m_by_record.clear();
+  m_entries.RemoveAll(true);
+}
+
+void ZorvoAlarmMgr::drop(const void* record) {
+  auto it = m_by_record.find(record);
+  if (it == m_by_record.end()) return;
+  m_entries.Remove(it->second, true);
+  m_by_record.erase(it);
+}
+
+void ZorvoAlarmMgr::drop_kind(int32_t kind) {
+  std::vector<ReminderEntry*> gone;
+  for (ReminderEntry* e = first(); e; e = next())
+    if (e->kind == kind) gone.push_back(e);
+  for (ReminderEntry* e : gone) drop(e->record);
+}

@@ -1,0 +1,143 @@
+#include "common/misc/CxFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "support/TempFolder.h"
+
+namespace {
+
+std::string written(const std::function<void(CxFile&)>& write) {
+  TempFolder dir;
+  CxFile f;
+  EXPECT_TRUE(f.Open(dir.file("out.dat"), "wb"));
+  write(f);
+  EXPECT_TRUE(f.Commit());
+  return read_file(dir.file("out.dat"));
+}
+
+TEST(CxFileTest, ByteEncodings) {
+  struct Case {
+    const char* what;
+    std::function<void(CxFile&)> write;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"int32 1", [](CxFile& f) { f.WriteDWord(1); }, std::string("\x01\0\0\0", 4)},
+      {"int32 -2", [](CxFile& f) { f.WriteDWord(-2); }, "\xFE\xFF\xFF\xFF"},
+      {"double 1.0", [](CxFile& f) { f.WriteDouble(1.0); },
+       std::string("\0\0\0\0\0\0\xF0\x3F", 8)},
+      {"text abc", [](CxFile& f) { f.WriteString("abc"); }, std::string("\x03\0\0\0abc", 7)},
+      {"empty text", [](CxFile& f) { f.WriteString(""); }, std::string(4, '\0')},
+      {"missing text", [](CxFile& f) { f.WriteString({}); }, std::string(4, '\0')},
+  };
+  for (const Case& c : cases) EXPECT_EQ(written(c.write), c.bytes) << c.what;
+}
+
+TEST(CxFileTest, ReadsWhatWasWrittenAndNothingPastTheEnd) {
+  TempFolder dir;
+  std::string path = dir.file("in.dat");
+  write_file(path, std::string("\x07\0\0\0", 4) + std::string("\x02\0\0\0hi", 6) +
+                       std::string("\0\0\0\0", 4) + std::string("\xFF\xFF\xFF\xFF", 4) + "\x01");
+  CxFile f;
+  ASSERT_TRUE(f.Open(path, "rb"));
+  int32_t v = 0;
+  EXPECT_TRUE(f.ReadDWord(&v));
+  EXPECT_EQ(v, 7);
+  std::string_view text;
+  int32_t len = 0;
+  EXPECT_TRUE(f.ReadString(&text, &len));
+  EXPECT_EQ(text, "hi");
+  // A length of 0 or below reads nothing more and leaves the destination as it was.
+  EXPECT_TRUE(f.ReadString(&text, &len));
+  EXPECT_EQ(len, 0);
+  EXPECT_EQ(text, "hi");
+  EXPECT_TRUE(f.ReadString(&text, &len));
+  EXPECT_EQ(len, -1);
+  EXPECT_EQ(f.Remaining(), 1u);
+  // One byte left: a short read fails and leaves the destination alone.
+  v = 99;
+  EXPECT_FALSE(f.ReadDWord(&v));
+  EXPECT_EQ(v, 99);
+  double d = 5;
+  EXPECT_FALSE(f.ReadDouble(&d));
+  EXPECT_EQ(d, 5);
+}
+
+TEST(CxFileTest, TextLongerThanTheBytesLeftIsNotRead) {
+  TempFolder dir;
+  write_file(dir.file("t.dat"), std::string("\x10\0\0\0abc", 7));
+  CxFile f;
+  ASSERT_TRUE(f.Open(dir.file("t.dat"), "rb"));
+  std::string_view text = "kept";
+  EXPECT_FALSE(f.ReadString(&text, nullptr));
+  EXPECT_EQ(text, "kept");
+}
+
+TEST(CxFileTest, OpenRefusesEmptyArgumentsAndMissingFiles) {
+  TempFolder dir;
+  CxFile f;
+  EXPECT_FALSE(f.Open("", "rb"));
+  EXPECT_FALSE(f.Open(dir.file("x"), ""));
+  EXPECT_FALSE(f.Open(dir.file("missing"), "rb"));
+  EXPECT_FALSE(f.Open(dir.file("no-such-folder/x"), "wb"));
+}
+
+using CxFileDeathTest = ::testing::Test;
+
+TEST_F(CxFileDeathTest, UseOfAClosedFileStopsWithTheFailedCondition) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  CxFile f;
+  int32_t v;
+  double d;
+  std::string_view s;
+  EXPECT_DEATH(f.ReadDWord(&v), "m_fp && pdwVal");
+  EXPECT_DEATH(f.ReadDouble(&d), "m_fp && pdVal");
+  EXPECT_DEATH(f.ReadString(&s, nullptr), "m_fp&&szBuf");
+  EXPECT_DEATH(f.WriteDWord(1), "m_fp");
+}
+
+// A save that fails at any step leaves the old file byte for byte and no temporary file.
+TEST(CxFileTest, FailedCommitKeepsTheOldFile) {
+  using Step = CxFile::Step;
+  for (Step step : {Step::Open, Step::Write, Step::Flush, Step::Sync, Step::Close, Step::Replace}) {
+    TempFolder dir;
+    std::string path = dir.file("store.dat");
+    write_file(path, "old contents");
+    CxFile::fail_step_for_testing(&step);
+    CxFile f;
+    bool ok = f.Open(path, "wb") && f.WriteString("new contents") && f.Commit();
+    f.Close();
+    CxFile::fail_step_for_testing(nullptr);
+    EXPECT_FALSE(ok) << static_cast<int>(step);
+    EXPECT_EQ(read_file(path), "old contents") << static_cast<int>(step);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+    EXPECT_EQ(entries, 1) << "a temporary file was left behind at step " << static_cast<int>(step);
+  }
+}
+
+TEST(CxFileTest, ReplacingSomethingThatIsNotAFileFails) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir.file("store.dat"));
+  CxFile f;
+  ASSERT_TRUE(f.Open(dir.file("store.dat"), "wb"));
+  f.WriteDWord(1);
+  EXPECT_FALSE(f.Commit());
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("store.dat")));
+}
+
+TEST(CxFileTest, CloseWithoutCommitWritesNothing) {
+  TempFolder dir;
+  write_file(dir.file("a.dat"), "before");
+  {
+    CxFile f;
+    ASSERT_TRUE(f.Open(dir.file("a.dat"), "wb"));
+    f.WriteString("after");
+  }
+  EXPECT_EQ(read_file(dir.file("a.dat")), "before");
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "app/Apputil.h"
+#include "common/misc/WinUtil.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const char* const kKeysInOrder[] = {
+    "ToWelcome",      "SaveToOL",       "SaveToPD",     "StartLast",
+    "LastID",         "ShowCompleted",  "ShowColor",    "HighColor",
+    "NormalColor",    "LowColor",       "CompletedColor", "OverDueColor",
+    "ActiveColor",    "ShowActionMode", "ShowActionProjectID", "ShowActionContextID",
+    "AlertDeletion",  "AlertNotSaved",  "AutoSave",     "AutoSaveInterval",
+};
+
+std::string settings_text(std::initializer_list<std::pair<const char*, const char*>> kv) {
+  std::string s = std::string("[Zorvo-Wizard]") + platform::line_end();
+  for (auto [k, v] : kv) s += std::string(k) + "=" + v + platform::line_end();
+  return s;
+}
+
+TEST(SettingsTest, AFirstStartUsesTheDefaultsAndExitWritesEveryKeyInOrder) {
+  TempFolder dir;
+  CxIniUtil ini(dir.path(), kSettingsFile);
+  Settings s;
+  s.HighColor = 1;  // load must overwrite it with the default
+  load_settings(ini, s);
+  EXPECT_EQ(s.HighColor, 255);
+  ASSERT_TRUE(save_settings(ini, s));
+  EXPECT_EQ(read_file(ini.File()),
+            settings_text({{"ToWelcome", "0"}, {"SaveToOL", "0"}, {"SaveToPD", "0"},
+                           {"StartLast", "1"}, {"LastID", "0"}, {"ShowCompleted", "0"},
+                           {"ShowColor", "1"}, {"HighColor", "255"}, {"NormalColor", "0"},
+                           {"LowColor", "32768"}, {"CompletedColor", "8421504"},
+                           {"OverDueColor", "255"}, {"ActiveColor", "16711680"},
+                           {"ShowActionMode", "1"}, {"ShowActionProjectID", "0"},
+                           {"ShowActionContextID", "0"}, {"AlertDeletion", "1"},
+                           {"AlertNotSaved", "1"}, {"AutoSave", "1"},
+                           {"AutoSaveInterval", "5"}}));
+}
+
+TEST(SettingsTest, EveryKeyRoundTripsAndUnknownKeysStay) {
+  TempFolder dir;
+  CxIniUtil ini(dir.path(), kSettingsFile);
+  write_file(ini.File(), settings_text({{"Mine", "keep"}}));
+  // Key i holds 100 + i: a number for the integers, "not 0" (true) for the booleans.
+  std::vector<std::pair<std::string, std::string>> values;
+  for (int i = 0; i < 20; ++i) values.emplace_back(kKeysInOrder[i], std::to_string(100 + i));
+  ASSERT_TRUE(ini.WriteAll(kSettingsSection, values));
+  Settings s;
+  load_settings(ini, s);
+  EXPECT_TRUE(s.ToWelcome);
+  EXPECT_EQ(s.LastID, 104);
+  EXPECT_EQ(s.HighColor, 107);
+  EXPECT_EQ(s.ShowActionContextID, 115);
+  EXPECT_TRUE(s.AlertNotSaved);
+  EXPECT_EQ(s.AutoSaveInterval, 119);
+  ASSERT_TRUE(save_settings(ini, s));
+  std::string text = read_file(ini.File());
+  EXPECT_NE(text.find("Mine=keep"), std::string::npos);
+  EXPECT_NE(text.find("ToWelcome=1"), std::string::npos);  // booleans are written as 0 or 1
+  EXPECT_NE(text.find("LastID=104"), std::string::npos);
+  Settings again;
+  load_settings(ini, again);
+  EXPECT_EQ(again.ActiveColor, 112);
+  EXPECT_TRUE(again.AutoSave);
+}
+
+TEST(SettingsTest, UnreadableValues) {
+  TempFolder dir;
+  CxIniUtil ini(dir.path(), kSettingsFile);
+  const struct {
+    const char* text;
+    int32_t interval;
+  } intervals[] = {{"0", 5}, {"-3", 5}, {"x", 5}, {"", 5}, {"1", 1}, {"120", 120}};
+  for (const auto& c : intervals) {
+    write_file(ini.File(), settings_text({{"HighColor", "abc"}, {"AutoSaveInterval", c.text}}));
+    Settings s;
+    load_settings(ini, s);
+    EXPECT_EQ(s.HighColor, 0);  // not a number: 0, black
+    EXPECT_TRUE(s.AutoSave);    // missing: the default
+    EXPECT_EQ(s.AutoSaveInterval, c.interval) << c.text;
+  }
+}
+
+TEST(DataFolderTest, LivesBelowTheUsersDataFolder) {
+  TempFolder home(true);
+  std::string path = "untouched";
+  ASSERT_TRUE(data_folder(path));
+  EXPECT_EQ(path, home.path() + "morvane/Zorvo-Wizard/");
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+  std::string again;
+  ASSERT_TRUE(data_folder(again));
+  EXPECT_EQ(again, path);
+}
+
+TEST(DataFolderTest, FailsWithoutAFolderAndLeavesThePath) {
+  TempFolder home(true);
+  write_file(home.file("morvane"), "a file where the folder should be");
+  std::string path = "untouched";
+  EXPECT_FALSE(data_folder(path));
+  EXPECT_EQ(path, "untouched");
+}
+
+TEST(DataFolderTest, GlobalsMoveTheirFilesIntoIt) {
+  TempFolder home(true);
+  Globals g;
+  g.use_data_folder();
+  std::string folder = home.path() + "morvane/Zorvo-Wizard/";
+  EXPECT_EQ(g.ini.File(), folder + "morvane.ini");
+  EXPECT_EQ(g.inbox.default_path(), folder + "ZorvoInbox.dat");
+  EXPECT_EQ(g.refs.default_path(), folder + "ZorvoRef.dat");
+}
+
+}  // namespace
