@@ -3,6 +3,8 @@
 #include <bit>
 #include <limits>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <optional>
 
 #include "common/misc/CxCheck.h"
@@ -43,6 +45,12 @@ bool CxFile::Open(const std::string& path, const char* mode) {
   if (m == "rb") {
     m_fp = std::fopen(path.c_str(), "rb");
     if (!m_fp) return false;
+    // The whole file in one read, straight into a buffer of its size; then whatever follows,
+    // should the file have grown meanwhile.
+    std::error_code ec;
+    std::uintmax_t size = std::filesystem::file_size(path, ec);
+    m_data.resize(ec ? 0 : static_cast<std::size_t>(size));
+    m_data.resize(std::fread(m_data.data(), 1, m_data.size(), m_fp));
     char chunk[1 << 16];
     std::size_t n;
     while ((n = std::fread(chunk, 1, sizeof chunk, m_fp)) > 0) m_data.append(chunk, n);
@@ -62,7 +70,10 @@ bool CxFile::Open(const std::string& path, const char* mode) {
       return false;
     }
     m_writing = true;
+    m_write_failed = false;
     m_target = path;
+    m_out.reset(new char[kWriteChunk]);
+    m_outLen = 0;
     return true;
   }
   return false;
@@ -77,6 +88,8 @@ bool CxFile::Close() {
   m_data.clear();
   m_data.shrink_to_fit();
   m_pos = 0;
+  m_out.reset();
+  m_outLen = 0;
   m_writing = false;
   return true;
 }
@@ -122,35 +135,42 @@ bool CxFile::ReadString(std::string_view* szBuf, int32_t* pnLen) {
 }
 
 bool CxFile::WriteDWord(int32_t value) {
-  cx_check(m_fp != nullptr, "m_fp");
   uint32_t raw = to_little_endian(static_cast<uint32_t>(value));
-  m_data.append(reinterpret_cast<const char*>(&raw), 4);
-  return true;
+  return WriteBytes(std::string_view(reinterpret_cast<const char*>(&raw), 4));
 }
 
 bool CxFile::WriteDouble(double value) {
-  cx_check(m_fp != nullptr, "m_fp");
   uint64_t raw = to_little_endian(std::bit_cast<uint64_t>(value));
-  m_data.append(reinterpret_cast<const char*>(&raw), 8);
-  return true;
+  return WriteBytes(std::string_view(reinterpret_cast<const char*>(&raw), 8));
 }
 
 bool CxFile::WriteString(std::string_view text) {
   WriteDWord(static_cast<int32_t>(text.size()));
-  m_data.append(text);
-  return true;
+  return WriteBytes(text);
 }
 
-bool CxFile::WriteBytes(std::string_view bytes) {
-  cx_check(m_fp != nullptr, "m_fp");
-  m_data.append(bytes);
-  return true;
+void CxFile::write_through(std::string_view bytes) {
+  cx_check(m_fp && m_out, "m_fp");
+  write_out(m_out.get(), m_outLen);
+  m_outLen = 0;
+  if (bytes.size() >= kWriteChunk) {
+    write_out(bytes.data(), bytes.size());
+  } else {
+    std::memcpy(m_out.get(), bytes.data(), bytes.size());
+    m_outLen = bytes.size();
+  }
+}
+
+void CxFile::write_out(const char* bytes, std::size_t n) {
+  // Every write is checked; Commit fails when any of them did.
+  if (fail(Step::Write) || std::fwrite(bytes, 1, n, m_fp) != n) m_write_failed = true;
 }
 
 bool CxFile::Commit() {
   cx_check(m_fp && m_writing, "m_fp");
-  bool ok = !fail(Step::Write) &&
-            std::fwrite(m_data.data(), 1, m_data.size(), m_fp) == m_data.size();
+  write_out(m_out.get(), m_outLen);
+  m_outLen = 0;
+  bool ok = !m_write_failed;
   ok = ok && !fail(Step::Flush) && std::fflush(m_fp) == 0;
   ok = ok && !fail(Step::Sync) && platform::sync_stream(m_fp);
   bool closed = std::fclose(m_fp) == 0;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -12,7 +14,7 @@
 // are left and a short or damaged file is noticed instead of read past.
 //
 // Writing ("wb") never touches the target until Commit: the bytes go to a temporary file in the
-// same folder, which is flushed, synced and then put in place of the target in one step. A
+// same folder (in large chunks, every write checked), which is flushed, synced and then put in place of the target in one step. A
 // failure at any point leaves the old file as it was and removes the temporary file.
 class CxFile {
  public:
@@ -39,7 +41,17 @@ class CxFile {
   bool WriteDWord(int32_t value);
   bool WriteDouble(double value);
   bool WriteString(std::string_view text);
-  bool WriteBytes(std::string_view bytes);
+  bool WriteBytes(std::string_view bytes) {
+    // The common case, a few bytes that fit the buffer, stays inline: a save writes millions.
+    if (bytes.empty()) return true;
+    if (m_out && bytes.size() <= kWriteChunk - m_outLen) {
+      std::memcpy(m_out.get() + m_outLen, bytes.data(), bytes.size());
+      m_outLen += bytes.size();
+    } else {
+      write_through(bytes);
+    }
+    return true;
+  }
   // Puts the written bytes in place of the target file; false when any step fails.
   bool Commit();
 
@@ -50,11 +62,18 @@ class CxFile {
   bool fail(Step step) const;
   bool take(void* out, std::size_t n);
   void discard_temp();
+  void write_out(const char* bytes, std::size_t n);
+  void write_through(std::string_view bytes);
+
+  static constexpr std::size_t kWriteChunk = 1 << 18;
 
   std::FILE* m_fp = nullptr;
   bool m_writing = false;
+  bool m_write_failed = false;
   std::string m_target;
   std::string m_temp;
-  std::string m_data;  // the whole file when reading, the bytes to write when writing
+  std::string m_data;  // the whole file, when reading
   std::size_t m_pos = 0;
+  std::unique_ptr<char[]> m_out;  // bytes not yet written, when writing
+  std::size_t m_outLen = 0;
 };
