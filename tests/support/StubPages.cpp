@@ -1,0 +1,37 @@
+#include "support/StubPages.h"
+
+#include <algorithm>
+
+#include "ui/PageIds.h"
+
+std::vector<PageSlot> pages_with_stubs() {
+  static const struct {
+    int32_t id;
+    const char* form_class;
+  } all[] = {
+      {kPageHome, "TfmHome"},           {kPageInbox, "TfmInbox"},
+      {kPageProcess, "TfmPlan"},        {kPageReview, "TfmReview"},
+      {kPageActions, "TfmAction"},      {kPageTools, "TfmTool"},
+      {kPageOneItem, "TfmOneItem"},     {kPageOneAction, "TfmOneAction"},
+      {kPageOneProject, "TfmOneProject"}, {kPageOptions, "TfmOption"},
+      {kPageContexts, "TfmContext"},    {kPageOneContext, "TfmOneContext"},
+      {kPageSomeday, "TfmSomeday"},     {kPageOneSomeday, "TfmOneSomeday"},
+      {kPageRef, "TfmRef"},             {kPageOneRef, "TfmOneRef"},
+      {kPageAlarm, "TfmAlarm"},
+  };
+  std::vector<PageSlot> built = standard_pages();
+  std::vector<PageSlot> pages;
+  for (const auto& p : all) {
+    auto it = std::find_if(built.begin(), built.end(),
+                           [&](const PageSlot& s) { return s.page_id == p.id; });
+    if (it != built.end()) {
+      pages.push_back(*it);
+      continue;
+    }
+    const char* name = p.form_class;
+    pages.push_back({p.id, [name](TfmMain& m, Globals& g) -> TfmPage* {
+                       return new StubPage(m, g, name);
+                     }});
+  }
+  return pages;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's pictures, painted in code so that they are sharp at any size and need no
+// image files.
+namespace pictures {
+
+enum class Nav { Home, Inbox, Process, Review, Actions, Tools, Help, Resources };
+
+QPixmap navigation(Nav which, int size = 48);
+// The program's own icon (window and notification area).
+QIcon program_icon();
+// The pictures of the Tools page's links.
+enum class Tool { Options, Contexts, Someday, Reference };
+QPixmap tool(Tool which, int size = 40);
+
+}  // namespace pictures
