@@ -18,6 +18,16 @@ std::vector<Comparison>& comparisons() {
   return c;
 }
 
+struct ChildMode {
+  const char* flag;
+  int (*run)(int, char**);
+};
+
+std::vector<ChildMode>& child_modes() {
+  static std::vector<ChildMode> m;
+  return m;
+}
+
 std::vector<std::function<std::string()>>& figures() {
   static std::vector<std::function<std::string()>> f;
   return f;
@@ -43,7 +53,14 @@ void compare_to_baseline(const std::string& name, const std::string& baseline, d
 
 void report_figure(std::function<std::string()> figure) { figures().push_back(std::move(figure)); }
 
+void register_child_mode(const char* flag, int (*run)(int argc, char** argv)) {
+  child_modes().push_back({flag, run});
+}
+
 int main(int argc, char** argv) {
+  for (const ChildMode& m : child_modes())
+    for (int i = 1; i < argc; ++i)
+      if (std::string(argv[i]) == m.flag) return m.run(argc, argv);
   benchmark::Initialize(&argc, argv);
   RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

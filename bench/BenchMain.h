@@ -9,3 +9,7 @@ void compare_to_baseline(const std::string& name, const std::string& baseline, d
 
 // A figure worked out and printed after the run (memory per record and the like).
 void report_figure(std::function<std::string()> figure);
+
+// A benchmark that measures fresh processes runs this program again as its child, with `flag`
+// on the command line; the child then runs `run` instead of the benchmarks.
+void register_child_mode(const char* flag, int (*run)(int argc, char** argv));

@@ -93,7 +93,7 @@ class ZorvoStore {
       m_records.Add(record);
     }
     int32_t stored_counter = 0;
-    if (damaged || !f.ReadDWord(&stored_counter) || f.Remaining() != 0) damaged = true;
+    if (damaged || !f.ReadDWord(&stored_counter) || !f.AtEnd()) damaged = true;
     m_id_counter = static_cast<uint32_t>(stored_counter);
     if (count() >= m_id_counter) m_id_counter = count() + 1;
     // A new record must never take the identifier of a stored one.

@@ -1,10 +1,7 @@
 #include "common/misc/CxFile.h"
 
-#include <bit>
+#include <algorithm>
 #include <limits>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <optional>
 
 #include "common/misc/CxCheck.h"
@@ -16,16 +13,6 @@ static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559,
 namespace {
 
 std::optional<CxFile::Step> g_failing_step;
-
-template <class U>
-U to_little_endian(U v) {
-  if constexpr (std::endian::native == std::endian::big) {
-    U r = 0;
-    for (std::size_t i = 0; i < sizeof(U); ++i) r = (r << 8) | ((v >> (8 * i)) & 0xFF);
-    return r;
-  }
-  return v;
-}
 
 }  // namespace
 
@@ -40,25 +27,18 @@ CxFile::~CxFile() { Close(); }
 bool CxFile::Open(const std::string& path, const char* mode) {
   if (path.empty() || !mode || !*mode) return false;
   std::string m(mode);
-  m_data.clear();
-  m_pos = 0;
+  m_pos = m_len = 0;
   if (m == "rb") {
     m_fp = std::fopen(path.c_str(), "rb");
     if (!m_fp) return false;
-    // The whole file in one read, straight into a buffer of its size; then whatever follows,
-    // should the file have grown meanwhile.
-    std::error_code ec;
-    std::uintmax_t size = std::filesystem::file_size(path, ec);
-    m_data.resize(ec ? 0 : static_cast<std::size_t>(size));
-    m_data.resize(std::fread(m_data.data(), 1, m_data.size(), m_fp));
-    char chunk[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, m_fp)) > 0) m_data.append(chunk, n);
-    if (std::ferror(m_fp)) {
+    m_buf.reset(new char[kChunk]);
+    m_writing = false;
+    m_read_failed = false;
+    // Something that opens but cannot be read (a folder) counts as not opened.
+    if (!fill(0)) {
       Close();
       return false;
     }
-    m_writing = false;
     m_target = path;
     return true;
   }
@@ -69,11 +49,10 @@ bool CxFile::Open(const std::string& path, const char* mode) {
       m_temp.clear();
       return false;
     }
+    m_buf.reset(new char[kChunk]);
     m_writing = true;
     m_write_failed = false;
     m_target = path;
-    m_out.reset(new char[kWriteChunk]);
-    m_outLen = 0;
     return true;
   }
   return false;
@@ -85,11 +64,9 @@ bool CxFile::Close() {
     m_fp = nullptr;
   }
   discard_temp();
-  m_data.clear();
-  m_data.shrink_to_fit();
-  m_pos = 0;
-  m_out.reset();
-  m_outLen = 0;
+  m_buf.reset();
+  m_pos = m_len = 0;
+  m_long_text = std::string();
   m_writing = false;
   return true;
 }
@@ -99,28 +76,21 @@ void CxFile::discard_temp() {
   m_temp.clear();
 }
 
-bool CxFile::take(void* out, std::size_t n) {
-  if (Remaining() < n) return false;
-  std::memcpy(out, m_data.data() + m_pos, n);
-  m_pos += n;
-  return true;
+bool CxFile::fill(std::size_t n) {
+  if (m_read_failed) return false;
+  std::memmove(m_buf.get(), m_buf.get() + m_pos, m_len - m_pos);
+  m_len -= m_pos;
+  m_pos = 0;
+  while (m_len < kChunk) {
+    std::size_t got = std::fread(m_buf.get() + m_len, 1, kChunk - m_len, m_fp);
+    m_len += got;
+    if (got == 0) break;
+  }
+  if (std::ferror(m_fp)) m_read_failed = true;
+  return !m_read_failed && m_len >= n;
 }
 
-bool CxFile::ReadDWord(int32_t* pdwVal) {
-  cx_check(m_fp && pdwVal, "m_fp && pdwVal");
-  uint32_t raw;
-  if (!take(&raw, 4)) return false;
-  *pdwVal = static_cast<int32_t>(to_little_endian(raw));
-  return true;
-}
-
-bool CxFile::ReadDouble(double* pdVal) {
-  cx_check(m_fp && pdVal, "m_fp && pdVal");
-  uint64_t raw;
-  if (!take(&raw, 8)) return false;
-  *pdVal = std::bit_cast<double>(to_little_endian(raw));
-  return true;
-}
+bool CxFile::AtEnd() { return m_pos == m_len && !fill(1); }
 
 bool CxFile::ReadString(std::string_view* szBuf, int32_t* pnLen) {
   cx_check(m_fp && szBuf, "m_fp&&szBuf");
@@ -128,19 +98,33 @@ bool CxFile::ReadString(std::string_view* szBuf, int32_t* pnLen) {
   if (!ReadDWord(&len)) return false;
   if (pnLen) *pnLen = len;
   if (len <= 0) return true;
-  if (Remaining() < static_cast<uint32_t>(len)) return false;
-  *szBuf = std::string_view(m_data.data() + m_pos, static_cast<uint32_t>(len));
-  m_pos += static_cast<uint32_t>(len);
+  const auto n = static_cast<std::size_t>(len);
+  if (n <= kChunk) {
+    if (m_len - m_pos < n && !fill(n)) return false;
+    *szBuf = std::string_view(m_buf.get() + m_pos, n);
+    m_pos += n;
+    return true;
+  }
+  // Longer than the buffer (no field holds that much): gather it piece by piece, so that a
+  // false length costs no more memory than the file really has.
+  m_long_text.clear();
+  while (m_long_text.size() < n) {
+    if (m_pos == m_len && !fill(1)) return false;
+    std::size_t piece = std::min(n - m_long_text.size(), m_len - m_pos);
+    m_long_text.append(m_buf.get() + m_pos, piece);
+    m_pos += piece;
+  }
+  *szBuf = m_long_text;
   return true;
 }
 
 bool CxFile::WriteDWord(int32_t value) {
-  uint32_t raw = to_little_endian(static_cast<uint32_t>(value));
+  uint32_t raw = cx_little_endian(static_cast<uint32_t>(value));
   return WriteBytes(std::string_view(reinterpret_cast<const char*>(&raw), 4));
 }
 
 bool CxFile::WriteDouble(double value) {
-  uint64_t raw = to_little_endian(std::bit_cast<uint64_t>(value));
+  uint64_t raw = cx_little_endian(std::bit_cast<uint64_t>(value));
   return WriteBytes(std::string_view(reinterpret_cast<const char*>(&raw), 8));
 }
 
@@ -150,14 +134,14 @@ bool CxFile::WriteString(std::string_view text) {
 }
 
 void CxFile::write_through(std::string_view bytes) {
-  cx_check(m_fp && m_out, "m_fp");
-  write_out(m_out.get(), m_outLen);
-  m_outLen = 0;
-  if (bytes.size() >= kWriteChunk) {
+  cx_check(m_fp && m_buf && m_writing, "m_fp");
+  write_out(m_buf.get(), m_len);
+  m_len = 0;
+  if (bytes.size() >= kChunk) {
     write_out(bytes.data(), bytes.size());
   } else {
-    std::memcpy(m_out.get(), bytes.data(), bytes.size());
-    m_outLen = bytes.size();
+    std::memcpy(m_buf.get(), bytes.data(), bytes.size());
+    m_len = bytes.size();
   }
 }
 
@@ -168,8 +152,8 @@ void CxFile::write_out(const char* bytes, std::size_t n) {
 
 bool CxFile::Commit() {
   cx_check(m_fp && m_writing, "m_fp");
-  write_out(m_out.get(), m_outLen);
-  m_outLen = 0;
+  write_out(m_buf.get(), m_len);
+  m_len = 0;
   bool ok = !m_write_failed;
   ok = ok && !fail(Step::Flush) && std::fflush(m_fp) == 0;
   ok = ok && !fail(Step::Sync) && platform::sync_stream(m_fp);

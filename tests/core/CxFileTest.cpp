@@ -56,7 +56,7 @@ TEST(CxFileTest, ReadsWhatWasWrittenAndNothingPastTheEnd) {
   EXPECT_EQ(text, "hi");
   EXPECT_TRUE(f.ReadString(&text, &len));
   EXPECT_EQ(len, -1);
-  EXPECT_EQ(f.Remaining(), 1u);
+  EXPECT_FALSE(f.AtEnd());
   // One byte left: a short read fails and leaves the destination alone.
   v = 99;
   EXPECT_FALSE(f.ReadDWord(&v));
@@ -64,6 +64,30 @@ TEST(CxFileTest, ReadsWhatWasWrittenAndNothingPastTheEnd) {
   double d = 5;
   EXPECT_FALSE(f.ReadDouble(&d));
   EXPECT_EQ(d, 5);
+  EXPECT_FALSE(f.AtEnd());
+}
+
+TEST(CxFileTest, TextsLongerThanTheReadBufferAreReadWhole) {
+  TempFolder dir;
+  const std::string big(700000, 'x');
+  {
+    CxFile f;
+    ASSERT_TRUE(f.Open(dir.file("big.dat"), "wb"));
+    for (int i = 0; i < 3; ++i) f.WriteString(big + char('a' + i));
+    f.WriteDWord(42);
+    ASSERT_TRUE(f.Commit());
+  }
+  CxFile f;
+  ASSERT_TRUE(f.Open(dir.file("big.dat"), "rb"));
+  for (int i = 0; i < 3; ++i) {
+    std::string_view text;
+    ASSERT_TRUE(f.ReadString(&text, nullptr));
+    EXPECT_EQ(text, big + char('a' + i));
+  }
+  int32_t v = 0;
+  EXPECT_TRUE(f.ReadDWord(&v));
+  EXPECT_EQ(v, 42);
+  EXPECT_TRUE(f.AtEnd());
 }
 
 TEST(CxFileTest, TextLongerThanTheBytesLeftIsNotRead) {
