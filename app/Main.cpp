@@ -226,23 +226,24 @@ void TfmMain::open_running_action() {
   activateWindow();
   raise();
   Action* running = m_g.actions.active_action();
-  auto* editor = dynamic_cast<EditsRecord<Action>*>(page_by_id(kPageOneAction));
-  if (!running || !editor) {
+  TfmPage* page = page_by_id(kPageOneAction);
+  auto* editor = dynamic_cast<EditsRecord<Action>*>(page);
+  auto* returning = dynamic_cast<ReturnsToPage*>(page);
+  if (!running || !editor || !returning) {
     show_page(kPageActions, true);
     return;
   }
   if (m_history && m_history->current_page_id() == kPageOneAction) {
     // The editor shows another action: commit its input into that action first, then show the
     // running one in it.
-    TfmPage* page = page_by_id(kPageOneAction);
     if (!page->sync(true)) return;
     editor->edit_record(running);
-    editor->set_return_page(kPageActions);
+    returning->set_return_page(kPageActions);
     page->sync(false);
     return;
   }
   editor->edit_record(running);
-  editor->set_return_page(kPageActions);
+  returning->set_return_page(kPageActions);
   show_page(kPageOneAction, true);
 }
 

@@ -40,9 +40,11 @@ class ReturnsToPage {
   int32_t m_return_page = 0;
 };
 
-// An editor page that the opener hands a stored record of type R before showing it.
+// A page that the opener hands a stored record of type R before showing it (an editor, or the
+// page that processes an inbox item).
 template <class R>
-class EditsRecord : public ReturnsToPage {
+class EditsRecord {
  public:
+  virtual ~EditsRecord() = default;
   virtual void edit_record(R* record) = 0;
 };

@@ -9,7 +9,7 @@
 // Stands in for a page that is not built yet: counts its fills and commits, and can refuse to
 // be left. The stand-ins for the action editor and the reminders page also take what their
 // openers hand them.
-class StubPage : public TfmPage, public EditsRecord<Action> {
+class StubPage : public TfmPage, public ReturnsToPage, public EditsRecord<Action> {
  public:
   StubPage(TfmMain& main, Globals& g, const char* name) : TfmPage(main, g, name) {}
   bool sync(bool commit) override {

@@ -1,0 +1,110 @@
+// Saves a picture of every page, filled with a few realistic items, to look at what the user
+// sees: page_screenshots <folder>. Run it under xvfb-run with QT_QPA_PLATFORM=xcb for the real
+// window system's fonts and styles, or headless.
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <filesystem>
+
+#include "app/Main.h"
+#include "app/Program.h"
+#include "support/TempFolder.h"
+#include "ui/CheckListPage.h"
+#include "ui/Onecontext.h"
+#include "ui/Oneitem.h"
+#include "ui/Oneref.h"
+#include "ui/Onesomeday.h"
+#include "ui/PageIds.h"
+#include "watcher/ZorvoActionWatcher.h"
+
+namespace {
+
+template <class Store, class Fill>
+void add(Store& store, const char* name, Fill fill) {
+  auto r = store.create();
+  r->name = name;
+  fill(*r);
+  store.add_copy(r.get());
+  store.discard(std::move(r));
+}
+
+void fill_stores(Globals& g) {
+  auto none = [](auto&) {};
+  add(g.inbox, "Call the plumber about the leaking tap", none);
+  add(g.inbox, "Renew the car insurance before March", [](InboxItem& i) {
+    i.notes = "Compare at least three offers.";
+  });
+  add(g.inbox, "Idea: a reading corner in the living room", [](InboxItem& i) {
+    i.process_status = kProcessing;
+  });
+  add(g.inbox, "Return the library books", none);
+  add(g.inbox, "Book flights for the conference in Lisbon", none);
+  for (Context* c = g.contexts.first(); c; c = g.contexts.next())
+    if (c->name == "@Calls") c->notes = "Phone calls I can make anywhere with my mobile.";
+  add(g.someday, "Learn to play the cello", [](SomedayItem& s) { s.when = 46100.75; });
+  add(g.someday, "Visit Iceland in winter", [](SomedayItem& s) {
+    s.when = 46400.0;
+    s.remind = 1;
+    s.remind_lead = 2;
+    s.remind_unit = kUnitDays;
+    s.notes = "Northern lights season: November to February.";
+  });
+  add(g.someday, "Write a short story", [](SomedayItem& s) { s.when = 46210.5; });
+  add(g.refs, "Tax return 2025, final version", [](RefItem& r) {
+    r.context_id = 7;
+    r.notes = "Filed on 15 April; copy in the blue folder.";
+  });
+  add(g.refs, "Wi-Fi password of the cottage", [](RefItem& r) { r.context_id = 6; });
+  add(g.refs, "Warranty of the washing machine", [](RefItem& r) { r.notes = "Until 2028."; });
+  add(g.actions, "Draft the quarterly budget review for the board", [](Action& a) {
+    a.spent_seconds = 3725;
+  });
+  g.actions.set_active(g.actions.first(), kStatusPaused);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  QDir out(argc > 1 ? argv[1] : ".");
+  TempFolder home(true);
+  Program program;
+  if (!program.start()) return 1;
+  TfmMain& main = *program.main_window();
+  fill_stores(program.globals());
+  auto shoot = [&](int32_t page, const char* file) {
+    main.show_page(page, false);
+    QTest::qWait(50);
+    main.grab().save(out.filePath(file));
+  };
+  shoot(kPageInbox, "inbox.png");
+  shoot(kPageHome, "home.png");
+  shoot(kPageTools, "tools.png");
+  shoot(kPageOptions, "options.png");
+  shoot(kPageContexts, "contexts.png");
+  shoot(kPageSomeday, "someday.png");
+  shoot(kPageRef, "reference.png");
+  Globals& g = program.globals();
+  auto edit = [&](auto* editor, auto* record, int32_t page, int32_t back, const char* file) {
+    editor->edit_record(record);
+    editor->set_return_page(back);
+    shoot(page, file);
+  };
+  g.inbox.first();
+  edit(dynamic_cast<TfmOneItem*>(main.page_by_id(kPageOneItem)), g.inbox.next(), kPageOneItem,
+       kPageInbox, "item-editor.png");
+  g.contexts.first();
+  edit(dynamic_cast<TfmOneContext*>(main.page_by_id(kPageOneContext)), g.contexts.find(4),
+       kPageOneContext, kPageContexts, "context-editor.png");
+  g.someday.first();
+  edit(dynamic_cast<TfmOneSomeday*>(main.page_by_id(kPageOneSomeday)), g.someday.next(),
+       kPageOneSomeday, kPageSomeday, "someday-editor.png");
+  edit(dynamic_cast<TfmOneRef*>(main.page_by_id(kPageOneRef)), g.refs.first(), kPageOneRef,
+       kPageRef, "reference-editor.png");
+  main.watcher()->grab().save(out.filePath("watcher.png"));
+  main.exit_without_questions();
+  return 0;
+}

@@ -1,0 +1,29 @@
+#include "ui/Context.h"
+
+#include "ui/ListCells.h"
+#include "ui/PageIds.h"
+
+namespace {
+
+const CheckListSpec kSpec{
+    "TfmContext",
+    "You may configure the Context information here:",
+    "lvContext",
+    {{"Name", 260}, {"Notes", 450}},
+    "Properties",
+    "Add Context",
+    "Context Properties",
+    "Delete Context",
+    "Are you sure to delete the %d selected context %s?",
+    "record",
+    "records",
+};
+
+}  // namespace
+
+TfmContext::TfmContext(TfmMain& main, Globals& globals)
+    : TfmRecordList(main, globals, kSpec, globals.contexts, kPageContexts, kPageOneContext) {}
+
+QStringList TfmContext::cells(const Context& context) {
+  return {cells::one_line(context.name.view()), cells::one_line(context.notes.view())};
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "stores/ZorvoCtxMgr.h"
+#include "ui/RecordEditor.h"
+
+// The editor of one context: its name and notes.
+class TfmOneContext : public TfmRecordEditor<ZorvoCtxMgr> {
+  Q_OBJECT
+
+ public:
+  TfmOneContext(TfmMain& main, Globals& globals);
+};

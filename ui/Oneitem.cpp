@@ -1,0 +1,57 @@
+#include "ui/Oneitem.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QHBoxLayout>
+
+#include "app/Main.h"
+#include "ui/PageIds.h"
+#include "ui/TimeStamps.h"
+
+namespace {
+
+const EditorSpec kSpec{"TfmOneItem", "Edit Inbox Item", "Desc:",
+                       "The stuff name field can not be empty."};
+
+}  // namespace
+
+TfmOneItem::TfmOneItem(TfmMain& main, Globals& globals)
+    : TfmRecordEditor(main, globals, kSpec, globals.inbox) {
+  cbStatus = new QComboBox(this);
+  cbStatus->setObjectName("cbStatus");
+  cbStatus->addItems({"Not Processed", "Processing"});
+  cbStatus->setEnabled(false);  // shown only: the Process page decides the status
+  btnProcess = new QPushButton("Process Now", this);
+  btnProcess->setObjectName("btnProcess");
+  auto* status_row = new QHBoxLayout;
+  status_row->addWidget(cbStatus);
+  status_row->addSpacing(12);
+  status_row->addWidget(btnProcess);
+  status_row->addStretch();
+  add_row(Place::AboveNotes, "Label5", "Status:", status_row);
+  m_times = new TimeStamps(this);
+  add_row(Place::BelowNotes, "Label6", "Time:", m_times);
+
+  connect(btnProcess, &QPushButton::clicked, this, &TfmOneItem::process_now);
+}
+
+void TfmOneItem::fill(InboxItem& item) {
+  cbStatus->setCurrentIndex(item.process_status == kProcessing ? 1 : 0);
+  m_times->show_times(item.created, item.modified);
+}
+
+void TfmOneItem::enable_own_controls(bool enabled) {
+  btnProcess->setEnabled(enabled);
+  if (!enabled) {
+    cbStatus->setCurrentIndex(-1);
+    m_times->clear();
+  }
+}
+
+void TfmOneItem::process_now() {
+  if (!sync(true)) return;
+  // The stored item (for a new one, the copy the commit just stored) goes to processing.
+  if (auto* process = dynamic_cast<EditsRecord<InboxItem>*>(m_main.page_by_id(kPageProcess)))
+    process->edit_record(record());
+  m_main.show_page(kPageProcess, false);
+}

@@ -1,0 +1,127 @@
+#include "ui/RecordEditor.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/Main.h"
+#include "ui/Prompts.h"
+
+namespace {
+
+// Rows of the form: the description, the editor's own rows above the notes, the notes and
+// their hint, the editor's own rows below.
+constexpr int kNotesRow = 10;
+constexpr int kBelowNotesRow = kNotesRow + 2;
+
+QLabel* label(const QString& text, const char* name, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+}  // namespace
+
+TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorSpec& spec)
+    : TfmPage(main, globals, spec.form_class), m_spec(spec) {
+  auto* lblTitle = label(spec.title, "lblTitle", this);
+  QFont bold = lblTitle->font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.15);
+  lblTitle->setFont(bold);
+
+  edtName = make_line_field("edtName", 255, this);
+  memNotes = new NotesField("memNotes", 2047, this);
+  btnSave = new QPushButton("Save && Return", this);
+  btnSave->setObjectName("btnSave");
+  btnSave->setDefault(true);
+  btnCancel = new QPushButton("Cancel", this);
+  btnCancel->setObjectName("btnCancel");
+  for (QPushButton* b : {btnSave, btnCancel}) b->setMinimumSize(110, 28);
+  auto* hint_name = label("(max characters: 255)", "Label3", this);
+  auto* hint_notes = label("(max characters: 2047)", "Label4", this);
+  for (QLabel* hint : {hint_name, hint_notes}) hint->setStyleSheet("color: #606060");
+
+  // One grid for every row, so that the captions and the fields line up down the page.
+  m_form = new QGridLayout;
+  m_form->setHorizontalSpacing(10);
+  m_form->setVerticalSpacing(8);
+  m_form->setColumnMinimumWidth(0, 80);
+  m_form->addWidget(label(spec.name_label, "Label1", this), 0, 0);
+  m_form->addWidget(edtName, 0, 1);
+  m_form->addWidget(hint_name, 0, 2);
+  m_form->addWidget(label("Notes:", "Label2", this), kNotesRow, 0, Qt::AlignTop);
+  m_form->addWidget(memNotes, kNotesRow, 1, 1, 2);
+  m_form->addWidget(hint_notes, kNotesRow + 1, 1);
+  m_form->setRowStretch(kNotesRow, 1);
+  m_form->setColumnStretch(1, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(btnSave);
+  buttons->addWidget(btnCancel);
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(18, 14, 18, 12);
+  page->setSpacing(10);
+  page->addWidget(lblTitle);
+  page->addLayout(m_form, 1);
+  page->addLayout(buttons);
+
+  connect(btnSave, &QPushButton::clicked, this, &TfmEditorBase::save);
+  connect(btnCancel, &QPushButton::clicked, this, &TfmEditorBase::cancel);
+  save_on_enter(edtName);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr,
+                               Qt::WidgetWithChildrenShortcut);
+  connect(escape, &QShortcut::activated, this, &TfmEditorBase::cancel);
+}
+
+void TfmEditorBase::save_on_enter(QLineEdit* field) {
+  connect(field, &QLineEdit::returnPressed, this, &TfmEditorBase::save);
+}
+
+void TfmEditorBase::save() {
+  // An editor whose record is gone has nothing to save: Save does what Cancel does.
+  if (!has_record()) return cancel();
+  m_main.show_page(return_page(), true);
+}
+
+void TfmEditorBase::cancel() { m_main.show_page(return_page(), false); }
+
+bool TfmEditorBase::refuse_empty_name() {
+  show_error(this, m_spec.empty_message);
+  edtName->setFocus();
+  return false;
+}
+
+void TfmEditorBase::show_no_record() {
+  edtName->clear();
+  memNotes->clear();
+  enable_fields(false);
+}
+
+void TfmEditorBase::enable_fields(bool enabled) {
+  edtName->setEnabled(enabled);
+  memNotes->setEnabled(enabled);
+  enable_own_controls(enabled);
+}
+
+int TfmEditorBase::next_row(Place place) {
+  return place == Place::AboveNotes ? 1 + m_rows_above++ : kBelowNotesRow + m_rows_below++;
+}
+
+void TfmEditorBase::add_row(Place place, const char* caption_name, const QString& caption,
+                            QWidget* content) {
+  const int row = next_row(place);
+  if (caption_name) m_form->addWidget(label(caption, caption_name, this), row, 0);
+  m_form->addWidget(content, row, 1, 1, 2);
+}
+
+void TfmEditorBase::add_row(Place place, const char* caption_name, const QString& caption,
+                            QLayout* content) {
+  const int row = next_row(place);
+  if (caption_name) m_form->addWidget(label(caption, caption_name, this), row, 0);
+  m_form->addLayout(content, row, 1, 1, 2);
+}

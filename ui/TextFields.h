@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <string>
+#include <string_view>
+
+// A one-line field for a text of at most `max_chars` characters, named `name`. One character
+// is one byte on file, so the limit holds in both.
+QLineEdit* make_line_field(const char* name, int max_chars, QWidget* parent);
+
+// A multi-line field that holds at most `max_bytes` bytes as stored: a line break is stored as
+// the two bytes CR LF, as on Windows, and counts twice.
+class NotesField : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  NotesField(const char* name, int max_bytes, QWidget* parent);
+
+  // The stored form: Windows-1252 bytes with CR LF line breaks, never above the limit.
+  std::string stored_text() const;
+  void set_stored_text(std::string_view bytes);
+
+ private:
+  void enforce_limit();
+
+  int m_max_bytes;
+  bool m_enforcing = false;
+};
