@@ -11,7 +11,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 ZORVO_WINDOWS=1 "$root/scripts/install-deps.sh"
 build=$(mkdir -p "${1:-$root/build-windows}" && cd "${1:-$root/build-windows}" && pwd)
 
-export WINEPREFIX=$build/wine-prefix WINEARCH=win64 WINEDEBUG=-all
+# No .NET or HTML engine: nothing here needs them, and Wine would try to install them.
+export WINEPREFIX=$build/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 SECONDS=0
 step() { echo "== $1 (${SECONDS}s so far)"; }
 
