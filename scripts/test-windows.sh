@@ -26,6 +26,7 @@ cmake --build "$build" -j"$(nproc)"
 # keep CTest waiting for it; and each test would pay for starting them again.
 step "Starting Wine (the first start sets up the prefix)"
 mkdir -p "$WINEPREFIX"
+wineserver -k 2>/dev/null || true  # one left by an interrupted run would refuse to share
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 wineboot -u </dev/null >"$build/wineboot.log" 2>&1

@@ -131,7 +131,7 @@ TEST_F(HeldStoreFileTest, ASaveWaitsForAReaderThatLetsGoSoon) {
   ASSERT_TRUE(reader.holds());
   std::atomic<bool> letting_go{false};
   std::thread other([&] {
-    Sleep(300);
+    Sleep(200);
     letting_go = true;
     reader.release();
   });
