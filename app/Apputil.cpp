@@ -88,7 +88,10 @@ Globals::Globals() : ini("", kSettingsFile), alarms(actions, someday) {}
 
 void Globals::use_data_folder() {
   std::string folder;
-  if (!data_folder(folder)) return;
+  if (data_folder(folder)) use_folder(folder);
+}
+
+void Globals::use_folder(const std::string& folder) {
   ini.SetFile(folder + kSettingsFile);
   inbox.set_folder(folder);
   contexts.set_folder(folder);

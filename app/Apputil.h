@@ -57,6 +57,8 @@ struct Globals {
   // Puts the settings file and every store file into the data folder; without one they stay
   // beside the program (settings) and in the working folder (stores).
   void use_data_folder();
+  // Puts them into `folder`, given with its trailing separator.
+  void use_folder(const std::string& folder);
 
   CxIniUtil ini;
   ZorvoInboxItemMgr inbox;

@@ -1,4 +1,6 @@
+// windows.h first: the other Windows headers build on it.
 #include <windows.h>
+
 #include <io.h>
 #include <shlobj.h>
 
@@ -26,8 +28,10 @@ const char* line_end() { return "\r\n"; }
 
 bool common_data_folder(std::string& folder) {
   char buf[MAX_PATH];
-  // CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE: the folder is made when it does not exist.
-  if (FAILED(SHGetFolderPathA(nullptr, 0x8023, nullptr, 0, buf))) return false;
+  // The common application data folder (0x8023), made when it does not exist.
+  constexpr int kFolder = CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE;
+  static_assert(kFolder == 0x8023);
+  if (FAILED(SHGetFolderPathA(nullptr, kFolder, nullptr, SHGFP_TYPE_CURRENT, buf))) return false;
   folder = buf;
   return !folder.empty();
 }
@@ -44,18 +48,21 @@ bool sync_stream(std::FILE* stream) {
 }
 
 bool replace_file(const std::string& source, const std::string& target) {
-  // An indexer or a virus scanner may hold the old file for a moment: retry briefly.
-  for (int attempt = 0; attempt < 20; ++attempt) {
+  // While any other handle has the old file open (an indexer, a virus scanner, a backup), the
+  // replace is refused. Such a hold usually lasts a moment: retry for about a second, then
+  // give up so that the save is reported as failed instead of hanging.
+  constexpr int kAttempts = 20;
+  constexpr DWORD kPauseMs = 50;
+  for (int attempt = 1;; ++attempt) {
     if (MoveFileExA(source.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       return true;
     DWORD err = GetLastError();
-    if (err != ERROR_ACCESS_DENIED && err != ERROR_SHARING_VIOLATION &&
-        err != ERROR_LOCK_VIOLATION)
-      return false;
-    Sleep(50);
+    bool held =
+        err == ERROR_ACCESS_DENIED || err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION;
+    if (!held || attempt == kAttempts) return false;
+    Sleep(kPauseMs);
   }
-  return false;
 }
 
 std::string unique_suffix() {

@@ -221,15 +221,17 @@ TEST(SomedayStoreTest, TheReminderTimeIsZeroAfterLoading) {
   EXPECT_EQ(store.create()->when, 0);
 }
 
+// The files go into a folder of the test's own rather than the data folder, which on Windows is
+// the machine's one and cannot be moved aside for a test.
 class AllStoresTest : public ::testing::Test {
  protected:
-  TempFolder home{true};
+  TempFolder dir;
   FakeClock clock{45000.0};
 };
 
 TEST_F(AllStoresTest, AFirstStartLoadsEmptyStoresAndTheDefaultContexts) {
   Globals g;
-  g.use_data_folder();
+  g.use_folder(dir.path());
   load_settings(g.ini, g.settings);
   load_all_stores(g);
   EXPECT_EQ(g.inbox.count() + g.projects.count() + g.actions.count() + g.someday.count() +
@@ -245,14 +247,14 @@ TEST_F(AllStoresTest, WithoutStartLastTheRunningActionIsPausedButNotMarkedChange
   for (bool start_last : {true, false}) {
     {
       Globals g;
-      g.use_data_folder();
+      g.use_folder(dir.path());
       Action* a = add_named(g.actions, "writing");
       g.actions.set_active(a, kStatusPaused);
       a->spent_seconds = 42;
       ASSERT_TRUE(save_all_stores(g).empty());
     }
     Globals g;
-    g.use_data_folder();
+    g.use_folder(dir.path());
     g.settings.StartLast = start_last;
     load_all_stores(g);
     Action* a = g.actions.first();
@@ -266,7 +268,7 @@ TEST_F(AllStoresTest, WithoutStartLastTheRunningActionIsPausedButNotMarkedChange
 
 TEST_F(AllStoresTest, ASaveThatFailsNamesTheFile) {
   Globals g;
-  g.use_data_folder();
+  g.use_folder(dir.path());
   add_named(g.refs, "manual");
   CxFile::Step step = CxFile::Step::Replace;
   CxFile::fail_step_for_testing(&step);
