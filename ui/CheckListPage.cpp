@@ -54,6 +54,7 @@ TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec&
                            std::max(m_list->columnWidth(spec.date_column), needed));
   }
   m_list->header()->setStretchLastSection(true);
+  m_first_field = m_list;
 
   btnSelAll = button("Select All", "btnSelAll", this);
   btnClear = button("Clear", "btnClear", this);

@@ -6,3 +6,8 @@ TfmPage::TfmPage(TfmMain& main, Globals& globals, const char* form_class)
   setAutoFillBackground(true);
   hide();
 }
+
+void TfmPage::set_page_visible(bool visible) {
+  setVisible(visible);
+  if (visible && m_first_field && m_first_field->isEnabled()) m_first_field->setFocus();
+}

@@ -21,11 +21,13 @@ class TfmPage : public QWidget, public PageView {
   // takes the user's input back and returns false to keep the user on it.
   virtual bool sync(bool commit) = 0;
 
-  void set_page_visible(bool visible) override { setVisible(visible); }
+  void set_page_visible(bool visible) override;
 
  protected:
   TfmMain& m_main;
   Globals& m_g;
+  // Where the keyboard starts when the page is shown (none: where it was).
+  QWidget* m_first_field = nullptr;
 };
 
 // A page that goes back to another page when the user is done with it (the editors and the

@@ -34,6 +34,7 @@ TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorSpec& 
 
   edtName = make_line_field("edtName", 255, this);
   memNotes = new NotesField("memNotes", 2047, this);
+  m_first_field = edtName;
   btnSave = new QPushButton("Save && Return", this);
   btnSave->setObjectName("btnSave");
   btnSave->setDefault(true);

@@ -1,6 +1,7 @@
 #include "support/ProgramFixture.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <filesystem>
 
 ProgramFixture::ProgramFixture() { std::filesystem::create_directories(data_folder()); }
@@ -14,6 +15,9 @@ void ProgramFixture::start() {
   program = std::make_unique<Program>(pages_with_stubs());
   ASSERT_TRUE(program->start());
   QObject::connect(program->main_window(), &TfmMain::ended, [this] { m_ended = true; });
+  // Keyboard shortcuts reach only the active window.
+  main().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
 }
 
 void ProgramFixture::exit_program() {
@@ -29,4 +33,30 @@ void ProgramFixture::click(QWidget* w) {
   else
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
   QApplication::processEvents();
+}
+
+QTreeWidget* ProgramFixture::list(int32_t page_id) {
+  QTreeWidget* l = page(page_id)->findChild<QTreeWidget*>();
+  EXPECT_NE(l, nullptr) << "page " << page_id << " has no list";
+  return l;
+}
+
+int ProgramFixture::rows(int32_t page_id) { return list(page_id)->topLevelItemCount(); }
+
+QString ProgramFixture::cell(int32_t page_id, int row, int column) {
+  return list(page_id)->topLevelItem(row)->text(column);
+}
+
+void ProgramFixture::tick(int32_t page_id, int row, bool ticked) {
+  list(page_id)->topLevelItem(row)->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+void ProgramFixture::select(int32_t page_id, int row) {
+  list(page_id)->setCurrentItem(list(page_id)->topLevelItem(row));
+}
+
+void ProgramFixture::type(int32_t page_id, const char* field, const QString& text) {
+  auto* edit = control<QLineEdit>(page(page_id), field);
+  edit->clear();
+  QTest::keyClicks(edit, text);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QTreeWidget>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -53,6 +54,16 @@ class ProgramFixture : public ::testing::Test {
   void click(QWidget* w);
   void click(int32_t page_id, const char* name) { click(control(page(page_id), name)); }
   void click(const char* name) { click(control(name)); }
+
+  // The list control of a list page, its rows and cells.
+  QTreeWidget* list(int32_t page_id);
+  int rows(int32_t page_id);
+  QString cell(int32_t page_id, int row, int column);
+  void tick(int32_t page_id, int row, bool ticked = true);
+  void select(int32_t page_id, int row);
+  // Replaces a one-line field's text the way typing does.
+  void type(int32_t page_id, const char* field, const QString& text);
+  bool enabled(int32_t page_id, const char* name) { return control(page(page_id), name)->isEnabled(); }
 
   TempFolder home{true};
   FakeClock clock{46000.5};  // 12:00 on a fixed day
