@@ -57,6 +57,7 @@ void ProgramFixture::select(int32_t page_id, int row) {
 
 void ProgramFixture::type(int32_t page_id, const char* field, const QString& text) {
   auto* edit = control<QLineEdit>(page(page_id), field);
-  edit->clear();
-  QTest::keyClicks(edit, text);
+  edit->setFocus();
+  edit->selectAll();
+  edit->insert(text);  // what typing or an input method commits, within the field's limit
 }

@@ -16,6 +16,9 @@
 #include "support/TempFolder.h"
 #include "ui/Page.h"
 
+// Test failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 // Starts the whole program inside the test, on a temporary data folder, with scripted prompts
 // and a stand-in for every page that is not built yet; the test drives it through its widgets
 // and ends it through the same exit the user takes.
