@@ -20,6 +20,7 @@ char to_byte(char16_t c) {
 }  // namespace
 
 QString from_ansi(std::string_view bytes) {
+  if (bytes.empty()) return {};
   QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
   QChar* out = text.data();
   for (unsigned char b : bytes) *out++ = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);

@@ -13,7 +13,17 @@
 
 namespace {
 
-constexpr int kRecordRole = Qt::UserRole;
+// A row and the record it shows.
+class RecordRow : public QTreeWidgetItem {
+ public:
+  RecordRow(const QStringList& cells, void* record) : QTreeWidgetItem(cells), record(record) {
+    setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    setCheckState(0, Qt::Unchecked);
+  }
+  void* const record;
+};
+
+void* record_of(QTreeWidgetItem* item) { return item ? static_cast<RecordRow*>(item)->record : nullptr; }
 
 QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
   auto* b = new QPushButton(caption, parent);
@@ -83,7 +93,13 @@ TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec&
   connect(btnProp, &QPushButton::clicked, this, [this] { details(); });
   connect(btnDelete, &QPushButton::clicked, this, [this] { delete_ticked(); });
   connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { details(); });
-  connect(m_list, &QTreeWidget::itemChanged, this, [this] { update_buttons(); });
+  connect(m_list, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
+    if (item->checkState(0) == Qt::Checked)
+      m_ticked.insert(item);
+    else
+      m_ticked.erase(item);
+    update_buttons();
+  });
   connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] { update_buttons(); });
   connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     update_buttons();
@@ -92,7 +108,7 @@ TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec&
   // The keyboard: Delete removes the ticked rows, Enter opens the selected one.
   auto* del = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);
   connect(del, &QShortcut::activated, this, [this] {
-    if (ticked_count() > 0) delete_ticked();
+    if (!m_ticked.empty()) delete_ticked();
   });
   for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* open_key = new QShortcut(QKeySequence(key), m_list, nullptr, nullptr, Qt::WidgetShortcut);
@@ -133,42 +149,36 @@ bool TfmCheckList::sync(bool commit) {
 void TfmCheckList::refill() {
   m_list->setUpdatesEnabled(false);
   m_list->clear();
+  m_ticked.clear();
   fill();
+  m_list->addTopLevelItems(m_new_rows);
+  m_new_rows.clear();
   m_list->setUpdatesEnabled(true);
   update_buttons();
 }
 
 void TfmCheckList::add_row(const QStringList& cells, void* record) {
-  auto* item = new QTreeWidgetItem(cells);
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-  item->setCheckState(0, Qt::Unchecked);
-  item->setData(0, kRecordRole, QVariant::fromValue(record));
-  m_list->addTopLevelItem(item);
+  m_new_rows.append(new RecordRow(cells, record));  // listed by refill, with all the others
 }
 
 void TfmCheckList::forget_record(const void* record) {
   for (int i = m_list->topLevelItemCount() - 1; i >= 0; --i) {
     QTreeWidgetItem* item = m_list->topLevelItem(i);
-    if (!record || item->data(0, kRecordRole).value<void*>() == record) delete item;
+    if (record && record_of(item) != record) continue;
+    m_ticked.erase(item);
+    delete item;
   }
   update_buttons();
 }
 
 void* TfmCheckList::selected_record() const {
   QList<QTreeWidgetItem*> rows = m_list->selectedItems();
-  return rows.isEmpty() ? nullptr : rows.first()->data(0, kRecordRole).value<void*>();
-}
-
-int TfmCheckList::ticked_count() const {
-  int n = 0;
-  for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-    n += m_list->topLevelItem(i)->checkState(0) == Qt::Checked;
-  return n;
+  return rows.isEmpty() ? nullptr : record_of(rows.first());
 }
 
 void TfmCheckList::update_buttons() {
   const bool rows = m_list->topLevelItemCount() > 0;
-  const bool ticked = ticked_count() > 0;
+  const bool ticked = !m_ticked.empty();
   const bool selected = !m_list->selectedItems().isEmpty();
   btnSelAll->setEnabled(rows);
   btnClear->setEnabled(ticked);
@@ -193,8 +203,7 @@ void TfmCheckList::delete_ticked() {
   std::vector<void*> ticked;
   for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = m_list->topLevelItem(i);
-    if (item->checkState(0) == Qt::Checked)
-      ticked.push_back(item->data(0, kRecordRole).value<void*>());
+    if (item->checkState(0) == Qt::Checked) ticked.push_back(record_of(item));
   }
   if (ticked.empty()) return;
   const int n = static_cast<int>(ticked.size());

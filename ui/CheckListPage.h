@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <unordered_set>
 #include <vector>
 
 #include "app/Apputil.h"
@@ -75,10 +77,11 @@ class TfmCheckList : public TfmPage {
   void refill();
   void set_all_ticks(bool ticked);
   void delete_ticked();
-  int ticked_count() const;
   void details();
 
   const CheckListSpec& m_spec;
+  QList<QTreeWidgetItem*> m_new_rows;  // the rows of a refill, added in one go
+  std::unordered_set<QTreeWidgetItem*> m_ticked;
   QAction* pmiSelAll;
   QAction* pmiClear;
   QAction* pmiProp;

@@ -40,8 +40,10 @@ TfmInbox::TfmInbox(TfmMain& main, Globals& globals)
 
 QStringList TfmInbox::cells(const InboxItem& item) {
   if (item.process_status == kProcessed) return {};
+  static const QString processing = QStringLiteral("Processing");
+  static const QString not_processed = QStringLiteral("Not Processed");
   return {cells::one_line(item.name.view()), cells::date_time(item.modified),
-          item.process_status == kProcessing ? "Processing" : "Not Processed",
+          item.process_status == kProcessing ? processing : not_processed,
           cells::one_line(item.notes.view())};
 }
 
