@@ -5,12 +5,20 @@
 #include <string_view>
 
 #include "common/misc/CxFile.h"
+#include "stores/SpareArray.h"
 #include "stores/Text.h"
 
 // Reading and writing a record through the list of its stored fields, which every
 // record type gives in file order as `stored_fields(record, visitor)`. One list serves both,
 // so the file layout is written down once per record.
 namespace record_io {
+
+// A run of fields of one type stored one after the other (std::array, SpareArray).
+template <class A>
+concept FieldRun = requires(A& run) {
+  run.size();
+  run[0];
+};
 
 class Reader {
  public:
@@ -32,9 +40,15 @@ class Reader {
     if (bytes.size() > Text<N>::max_length) m_truncated = true;
     text = bytes;
   }
+  template <FieldRun A>
+  void operator()(A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
+  }
   template <class T, std::size_t K>
-  void operator()(std::array<T, K>& values) {
-    for (T& v : values) (*this)(v);
+  void operator()(SpareArray<T, K>& spares) {
+    std::array<T, K> values{};
+    (*this)(values);
+    spares.assign(std::move(values));
   }
 
   // Every field was read whole.
@@ -58,9 +72,9 @@ class Writer {
   void operator()(const Text<N>& text) {
     m_file.WriteString(text.view());
   }
-  template <class T, std::size_t K>
-  void operator()(const std::array<T, K>& values) {
-    for (const T& v : values) (*this)(v);
+  template <FieldRun A>
+  void operator()(const A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
   }
 
  private:

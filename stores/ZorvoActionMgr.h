@@ -60,13 +60,13 @@ struct Action {
   int32_t estimate_minutes = 0;
   int32_t spent_seconds = 0;
   std::array<int32_t, 2> spare_h{};
-  std::array<double, 2> spare_i{};
-  std::array<int32_t, 5> spare_j{};
+  SpareArray<double, 2> spare_i;
+  SpareArray<int32_t, 5> spare_j;
   Text<2048> notes;
   double created = 0;
   double modified = 0;
-  std::array<int32_t, 10> reserved_ints{};
-  std::array<Text<10>, 10> reserved_texts;
+  SpareArray<int32_t, 10> reserved_ints;
+  SpareArray<Text<10>, 10> reserved_texts;
 
   template <class Self, class F>
   static void stored_fields(Self& r, F& f) {

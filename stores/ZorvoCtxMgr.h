@@ -15,8 +15,8 @@ struct Context {
   Text<2048> notes;
   double created = 0;
   double modified = 0;
-  std::array<int32_t, 10> reserved_ints{};
-  std::array<Text<10>, 10> reserved_texts;
+  SpareArray<int32_t, 10> reserved_ints;
+  SpareArray<Text<10>, 10> reserved_texts;
 
   template <class Self, class F>
   static void stored_fields(Self& r, F& f) {

@@ -12,25 +12,25 @@
 struct Project {
   int32_t id = 0;
   int32_t state = 0;
-  std::array<int32_t, 4> spare_a{};
+  SpareArray<int32_t, 4> spare_a;
   int32_t status = 0;  // an action status code; Completed or Disabled close the project
   int32_t spare_b = 0;
   int32_t source_item_id = 0;  // the inbox item it was made from
   int32_t spare_c = 0;
   Text<512> name;
   Text<512> outcome;
-  std::array<int32_t, 3> spare_d{};
-  std::array<double, 3> spare_e{};
-  std::array<int32_t, 4> spare_f{};
+  SpareArray<int32_t, 3> spare_d;
+  SpareArray<double, 3> spare_e;
+  SpareArray<int32_t, 4> spare_f;
   Text<256> spare_g;
-  std::array<int32_t, 5> spare_h{};
-  std::array<double, 2> spare_i{};
-  std::array<int32_t, 5> spare_j{};
+  SpareArray<int32_t, 5> spare_h;
+  SpareArray<double, 2> spare_i;
+  SpareArray<int32_t, 5> spare_j;
   Text<2048> notes;
   double created = 0;
   double modified = 0;
-  std::array<int32_t, 10> reserved_ints{};
-  std::array<Text<10>, 10> reserved_texts;
+  SpareArray<int32_t, 10> reserved_ints;
+  SpareArray<Text<10>, 10> reserved_texts;
 
   template <class Self, class F>
   static void stored_fields(Self& r, F& f) {

@@ -6,7 +6,6 @@
 
 #include "app/Main.h"
 #include "ui/PageIds.h"
-#include "ui/TimeStamps.h"
 
 namespace {
 
@@ -29,23 +28,18 @@ TfmOneItem::TfmOneItem(TfmMain& main, Globals& globals)
   status_row->addWidget(btnProcess);
   status_row->addStretch();
   add_row(Place::AboveNotes, "Label5", "Status:", status_row);
-  m_times = new TimeStamps(this);
-  add_row(Place::BelowNotes, "Label6", "Time:", m_times);
+  add_time_stamps("Label6");
 
   connect(btnProcess, &QPushButton::clicked, this, &TfmOneItem::process_now);
 }
 
 void TfmOneItem::fill(InboxItem& item) {
   cbStatus->setCurrentIndex(item.process_status == kProcessing ? 1 : 0);
-  m_times->show_times(item.created, item.modified);
 }
 
 void TfmOneItem::enable_own_controls(bool enabled) {
   btnProcess->setEnabled(enabled);
-  if (!enabled) {
-    cbStatus->setCurrentIndex(-1);
-    m_times->clear();
-  }
+  if (!enabled) cbStatus->setCurrentIndex(-1);
 }
 
 void TfmOneItem::process_now() {

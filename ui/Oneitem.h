@@ -4,7 +4,6 @@
 #include "ui/RecordEditor.h"
 
 class QComboBox;
-class TimeStamps;
 
 // The editor of one inbox item: its description and notes, its processing status (shown only)
 // and when it was made and changed; it can hand the item straight to processing.
@@ -23,5 +22,4 @@ class TfmOneItem : public TfmRecordEditor<ZorvoInboxItemMgr> {
 
   QComboBox* cbStatus;
   QPushButton* btnProcess;
-  TimeStamps* m_times;
 };

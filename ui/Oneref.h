@@ -3,8 +3,6 @@
 #include "stores/ZorvoRefMgr.h"
 #include "ui/RecordEditor.h"
 
-class TimeStamps;
-
 // The editor of one reference item: its description and notes, and when it was made and
 // changed.
 class TfmOneRef : public TfmRecordEditor<ZorvoRefMgr> {
@@ -12,11 +10,4 @@ class TfmOneRef : public TfmRecordEditor<ZorvoRefMgr> {
 
  public:
   TfmOneRef(TfmMain& main, Globals& globals);
-
- protected:
-  void fill(RefItem& item) override;
-  void enable_own_controls(bool enabled) override;
-
- private:
-  TimeStamps* m_times;
 };

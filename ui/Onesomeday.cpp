@@ -10,7 +10,6 @@
 #include <cmath>
 
 #include "common/misc/CxDateTime.h"
-#include "ui/TimeStamps.h"
 
 namespace {
 
@@ -79,8 +78,7 @@ TfmOneSomeday::TfmOneSomeday(TfmMain& main, Globals& globals)
   reminder->addWidget(label("before it happens.", "Label9", this));
   reminder->addStretch();
   add_row(Place::AboveNotes, nullptr, {}, reminder);
-  m_times = new TimeStamps(this);
-  add_row(Place::BelowNotes, nullptr, {}, m_times);
+  add_time_stamps(nullptr);
 
   // The check box's handling runs on every change of its state, also while a record loads.
   connect(cbRemind, &QCheckBox::toggled, this, &TfmOneSomeday::apply_reminder_rule);
@@ -106,7 +104,6 @@ void TfmOneSomeday::fill(SomedayItem& item) {
                                : item.remind_unit == kUnitDays ? 2
                                                                : 0);
   edtAlarmInterval->setValue(item.remind_lead);
-  m_times->show_times(item.created, item.modified);
 }
 
 void TfmOneSomeday::take_input(SomedayItem& item) {
@@ -124,8 +121,5 @@ void TfmOneSomeday::enable_own_controls(bool enabled) {
   for (QWidget* w : std::initializer_list<QWidget*>{pkDate, pkTime, cbRemind})
     w->setEnabled(enabled);
   apply_reminder_rule();
-  if (!enabled) {
-    cbRemind->setChecked(false);
-    m_times->clear();
-  }
+  if (!enabled) cbRemind->setChecked(false);
 }

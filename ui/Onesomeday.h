@@ -8,7 +8,6 @@ class QComboBox;
 class QDateEdit;
 class QSpinBox;
 class QTimeEdit;
-class TimeStamps;
 
 // The editor of one someday/maybe item: description, notes, when it comes up, and a reminder
 // some minutes, hours or days before that.
@@ -31,5 +30,4 @@ class TfmOneSomeday : public TfmRecordEditor<ZorvoSomedayMgr> {
   QCheckBox* cbRemind;
   QSpinBox* edtAlarmInterval;
   QComboBox* cbAlarmUnit;
-  TimeStamps* m_times;
 };

@@ -8,6 +8,7 @@
 
 #include "app/Main.h"
 #include "ui/Prompts.h"
+#include "ui/TimeStamps.h"
 
 namespace {
 
@@ -100,6 +101,7 @@ bool TfmEditorBase::refuse_empty_name() {
 void TfmEditorBase::show_no_record() {
   edtName->clear();
   memNotes->clear();
+  if (m_times) m_times->clear();
   enable_fields(false);
 }
 
@@ -125,4 +127,13 @@ void TfmEditorBase::add_row(Place place, const char* caption_name, const QString
   const int row = next_row(place);
   if (caption_name) m_form->addWidget(label(caption, caption_name, this), row, 0);
   m_form->addLayout(content, row, 1, 1, 2);
+}
+
+void TfmEditorBase::add_time_stamps(const char* caption_name) {
+  m_times = new TimeStamps(this);
+  add_row(Place::BelowNotes, caption_name, "Time:", m_times);
+}
+
+void TfmEditorBase::show_times(double created, double modified) {
+  if (m_times) m_times->show_times(created, modified);
 }

@@ -9,6 +9,7 @@
 #include "ui/TextFields.h"
 
 class QGridLayout;
+class TimeStamps;
 class QLayout;
 class QPushButton;
 
@@ -46,6 +47,10 @@ class TfmEditorBase : public TfmPage, public ReturnsToPage {
   // Adds a row of the editor's own: a caption (or none) in the caption column, then `content`.
   void add_row(Place place, const char* caption_name, const QString& caption, QWidget* content);
   void add_row(Place place, const char* caption_name, const QString& caption, QLayout* content);
+  // Adds the panel with the record's creation and change times below the notes, with the
+  // caption "Time:" when `caption_name` is given.
+  void add_time_stamps(const char* caption_name);
+  void show_times(double created, double modified);
 
   const EditorSpec& m_spec;
   QLineEdit* edtName;
@@ -59,6 +64,7 @@ class TfmEditorBase : public TfmPage, public ReturnsToPage {
   int next_row(Place place);
 
   QGridLayout* m_form;
+  TimeStamps* m_times = nullptr;
   int m_rows_above = 0;
   int m_rows_below = 0;
 };
@@ -89,6 +95,7 @@ class TfmRecordEditor : public TfmEditorBase, public EditsRecord<typename Store:
     if (!commit) {
       edtName->setText(from_ansi(r->name.view()));
       memNotes->set_stored_text(r->notes.view());
+      show_times(r->created, r->modified);
       fill(*r);
       return true;
     }

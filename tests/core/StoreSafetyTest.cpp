@@ -31,9 +31,9 @@ class OversizeTextWriter {
     m_done = true;
     m_out += le32(static_cast<int32_t>(s.size())) + s;
   }
-  template <class T, std::size_t K>
-  void operator()(const std::array<T, K>& values) {
-    for (const T& v : values) (*this)(v);
+  template <record_io::FieldRun A>
+  void operator()(const A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
   }
 
  private:

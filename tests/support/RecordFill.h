@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "stores/SpareArray.h"
+#include "stores/RecordIo.h"
 #include "stores/Text.h"
 
 // Gives every stored field of a record a value of its own (spares and reserved slots too), so
@@ -20,9 +22,9 @@ class RecordFill {
     while (s.size() < std::min<std::size_t>(N - 1, 40)) s += char('a' + s.size() % 26);
     t = s;
   }
-  template <class T, std::size_t K>
-  void operator()(std::array<T, K>& values) {
-    for (T& v : values) (*this)(v);
+  template <record_io::FieldRun A>
+  void operator()(A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
   }
 
   template <class R>

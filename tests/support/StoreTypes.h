@@ -24,9 +24,9 @@ class LayoutOf {
   void operator()(const Text<N>&) {
     m_text += "T" + std::to_string(N);
   }
-  template <class T, std::size_t K>
-  void operator()(const std::array<T, K>& values) {
-    for (const T& v : values) (*this)(v);
+  template <record_io::FieldRun A>
+  void operator()(const A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
   }
   const std::string& text() const { return m_text; }
 

@@ -28,9 +28,9 @@ class EdgeFill {
   void operator()(Text<N>& t) {
     t = "line\r\nend\n\x1A caf\xE9 \xFF";
   }
-  template <class T, std::size_t K>
-  void operator()(std::array<T, K>& values) {
-    for (T& v : values) (*this)(v);
+  template <record_io::FieldRun A>
+  void operator()(A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
   }
 
  private:
