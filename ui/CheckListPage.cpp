@@ -34,9 +34,9 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec& spec)
-    : TfmPage(main, globals, spec.form_class), m_spec(spec) {
-  auto* lblTitle = new QLabel(spec.title, this);
+TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const ListPageInfo& info)
+    : TfmPage(main, globals, info.form_class), m_info(info) {
+  auto* lblTitle = new QLabel(info.title, this);
   lblTitle->setObjectName("lblTitle");
   QFont bold = lblTitle->font();
   bold.setBold(true);
@@ -44,7 +44,7 @@ TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec&
   lblTitle->setFont(bold);
 
   m_list = new QTreeWidget(this);
-  m_list->setObjectName(spec.list_name);
+  m_list->setObjectName(info.list_name);
   m_list->setRootIsDecorated(false);
   m_list->setUniformRowHeights(true);
   m_list->setAllColumnsShowFocus(true);
@@ -53,15 +53,15 @@ TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec&
   m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_list->setContextMenuPolicy(Qt::CustomContextMenu);
   QStringList titles;
-  for (const auto& [title, width] : spec.columns) titles << title;
+  for (const auto& [title, width] : info.columns) titles << title;
   m_list->setHeaderLabels(titles);
-  for (int c = 0; c < static_cast<int>(spec.columns.size()); ++c)
-    m_list->setColumnWidth(c, spec.columns[static_cast<std::size_t>(c)].second);
-  if (spec.date_column >= 0) {
+  for (int c = 0; c < static_cast<int>(info.columns.size()); ++c)
+    m_list->setColumnWidth(c, info.columns[static_cast<std::size_t>(c)].second);
+  if (info.date_column >= 0) {
     // The widths suit a small font; a date must never be cut, whatever font the desktop uses.
     int needed = m_list->fontMetrics().horizontalAdvance("00/00/0000 00:00:00") + 14;
-    m_list->setColumnWidth(spec.date_column,
-                           std::max(m_list->columnWidth(spec.date_column), needed));
+    m_list->setColumnWidth(info.date_column,
+                           std::max(m_list->columnWidth(info.date_column), needed));
   }
   m_list->header()->setStretchLastSection(true);
   m_first_field = m_list;
@@ -69,7 +69,7 @@ TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec&
   btnSelAll = button("Select All", "btnSelAll", this);
   btnClear = button("Clear", "btnClear", this);
   btnAdd = button("Add", "btnAdd", this);
-  btnProp = button(spec.details_caption, "btnProp", this);
+  btnProp = button(info.details_caption, "btnProp", this);
   btnDelete = button("Delete", "btnDelete", this);
 
   pmAction = new QMenu(this);
@@ -83,9 +83,9 @@ TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec&
   pmiSelAll = entry("Select All", "pmiSelAll", btnSelAll);
   pmiClear = entry("Clear", "pmiClear", btnClear);
   pmAction->addSeparator();
-  entry(spec.menu_add, "pmiAdd", btnAdd);
-  pmiProp = entry(spec.menu_details, "pmiProp", btnProp);
-  pmiDelete = entry(spec.menu_delete, "pmiDelete", btnDelete);
+  entry(info.menu_add, "pmiAdd", btnAdd);
+  pmiProp = entry(info.menu_details, "pmiProp", btnProp);
+  pmiDelete = entry(info.menu_delete, "pmiDelete", btnDelete);
 
   connect(btnSelAll, &QPushButton::clicked, this, [this] { set_all_ticks(true); });
   connect(btnClear, &QPushButton::clicked, this, [this] { set_all_ticks(false); });
@@ -208,8 +208,12 @@ void TfmCheckList::delete_ticked() {
   if (ticked.empty()) return;
   const int n = static_cast<int>(ticked.size());
   if (m_g.settings.AlertDeletion &&
-      !confirm(this, QString::asprintf(m_spec.question, n, n == 1 ? m_spec.one : m_spec.many)))
+      !confirm(this, QString::asprintf(m_info.question, n, n == 1 ? m_info.one : m_info.many)))
     return;
+  // The list is filled again afterwards: empty it first, so that each removal does not have to
+  // look for its row.
+  m_list->clear();
+  m_ticked.clear();
   remove_records(ticked);
   refill();
 }

@@ -18,7 +18,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // What sets one check-box list page apart from the others: all data.
-struct CheckListSpec {
+struct ListPageInfo {
   const char* form_class;
   const char* title;      // the page heading
   const char* list_name;  // the list control
@@ -42,7 +42,7 @@ class TfmCheckList : public TfmPage {
   Q_OBJECT
 
  public:
-  TfmCheckList(TfmMain& main, Globals& globals, const CheckListSpec& spec);
+  TfmCheckList(TfmMain& main, Globals& globals, const ListPageInfo& info);
 
   bool sync(bool commit) override;
 
@@ -79,7 +79,7 @@ class TfmCheckList : public TfmPage {
   void delete_ticked();
   void details();
 
-  const CheckListSpec& m_spec;
+  const ListPageInfo& m_info;
   QList<QTreeWidgetItem*> m_new_rows;  // the rows of a refill, added in one go
   std::unordered_set<QTreeWidgetItem*> m_ticked;
   QAction* pmiSelAll;
@@ -96,9 +96,9 @@ class TfmRecordList : public TfmCheckList {
  public:
   using Record = typename Store::Record;
 
-  TfmRecordList(TfmMain& main, Globals& globals, const CheckListSpec& spec, Store& store,
+  TfmRecordList(TfmMain& main, Globals& globals, const ListPageInfo& info, Store& store,
                 int32_t own_id, int32_t editor_id)
-      : TfmCheckList(main, globals, spec), m_store(store), m_own_id(own_id), m_editor_id(editor_id) {
+      : TfmCheckList(main, globals, info), m_store(store), m_own_id(own_id), m_editor_id(editor_id) {
     m_token = store.listen_removal([this](const Record* r) { forget_record(r); });
   }
   ~TfmRecordList() override { m_store.unlisten_removal(m_token); }

@@ -5,7 +5,7 @@
 
 namespace {
 
-const CheckListSpec kSpec{
+const ListPageInfo kInfo{
     "TfmContext",
     "You may configure the Context information here:",
     "lvContext",
@@ -22,7 +22,7 @@ const CheckListSpec kSpec{
 }  // namespace
 
 TfmContext::TfmContext(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kSpec, globals.contexts, kPageContexts, kPageOneContext) {}
+    : TfmRecordList(main, globals, kInfo, globals.contexts, kPageContexts, kPageOneContext) {}
 
 QStringList TfmContext::cells(const Context& context) {
   return {cells::one_line(context.name.view()), cells::one_line(context.notes.view())};

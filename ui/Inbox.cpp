@@ -9,7 +9,7 @@
 
 namespace {
 
-const CheckListSpec kSpec{
+const ListPageInfo kInfo{
     "TfmInbox",
     "Collect Stuff to Inbox:",
     "lvItem",
@@ -27,7 +27,7 @@ const CheckListSpec kSpec{
 }  // namespace
 
 TfmInbox::TfmInbox(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kSpec, globals.inbox, kPageInbox, kPageOneItem) {
+    : TfmRecordList(main, globals, kInfo, globals.inbox, kPageInbox, kPageOneItem) {
   btnProcess = add_extra_button("btnProcess", "Process Now", "pmiProcess", "Process Now");
   QFont bold = btnProcess->font();
   bold.setBold(true);

@@ -2,10 +2,10 @@
 
 namespace {
 
-const EditorSpec kSpec{"TfmOneContext", "Edit Zorvo Context:", "Name:",
+const EditorInfo kInfo{"TfmOneContext", "Edit Zorvo Context:", "Name:",
                        "Context name field can not be empty."};
 
 }  // namespace
 
 TfmOneContext::TfmOneContext(TfmMain& main, Globals& globals)
-    : TfmRecordEditor(main, globals, kSpec, globals.contexts) {}
+    : TfmRecordEditor(main, globals, kInfo, globals.contexts) {}

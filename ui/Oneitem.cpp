@@ -9,13 +9,13 @@
 
 namespace {
 
-const EditorSpec kSpec{"TfmOneItem", "Edit Inbox Item", "Desc:",
+const EditorInfo kInfo{"TfmOneItem", "Edit Inbox Item", "Desc:",
                        "The stuff name field can not be empty."};
 
 }  // namespace
 
 TfmOneItem::TfmOneItem(TfmMain& main, Globals& globals)
-    : TfmRecordEditor(main, globals, kSpec, globals.inbox) {
+    : TfmRecordEditor(main, globals, kInfo, globals.inbox) {
   cbStatus = new QComboBox(this);
   cbStatus->setObjectName("cbStatus");
   cbStatus->addItems({"Not Processed", "Processing"});

@@ -13,7 +13,7 @@
 
 namespace {
 
-const EditorSpec kSpec{"TfmOneSomeday", "Edit Someday/Maybe Item", "Desc:",
+const EditorInfo kInfo{"TfmOneSomeday", "Edit Someday/Maybe Item", "Desc:",
                        "The description field can not be empty."};
 
 QLabel* label(const QString& text, const char* name, QWidget* parent) {
@@ -44,7 +44,7 @@ double from_qt(QDate date, QTime time) {
 }  // namespace
 
 TfmOneSomeday::TfmOneSomeday(TfmMain& main, Globals& globals)
-    : TfmRecordEditor(main, globals, kSpec, globals.someday) {
+    : TfmRecordEditor(main, globals, kInfo, globals.someday) {
   pkDate = new QDateEdit(this);
   pkDate->setObjectName("pkDate");
   pkDate->setCalendarPopup(true);

@@ -25,9 +25,9 @@ QLabel* label(const QString& text, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorSpec& spec)
-    : TfmPage(main, globals, spec.form_class), m_spec(spec) {
-  auto* lblTitle = label(spec.title, "lblTitle", this);
+TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorInfo& info)
+    : TfmPage(main, globals, info.form_class), m_info(info) {
+  auto* lblTitle = label(info.title, "lblTitle", this);
   QFont bold = lblTitle->font();
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.15);
@@ -51,7 +51,7 @@ TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorSpec& 
   m_form->setHorizontalSpacing(10);
   m_form->setVerticalSpacing(8);
   m_form->setColumnMinimumWidth(0, 80);
-  m_form->addWidget(label(spec.name_label, "Label1", this), 0, 0);
+  m_form->addWidget(label(info.name_label, "Label1", this), 0, 0);
   m_form->addWidget(edtName, 0, 1);
   m_form->addWidget(hint_name, 0, 2);
   m_form->addWidget(label("Notes:", "Label2", this), kNotesRow, 0, Qt::AlignTop);
@@ -93,7 +93,7 @@ void TfmEditorBase::save() {
 void TfmEditorBase::cancel() { m_main.show_page(return_page(), false); }
 
 bool TfmEditorBase::refuse_empty_name() {
-  show_error(this, m_spec.empty_message);
+  show_error(this, m_info.empty_message);
   edtName->setFocus();
   return false;
 }

@@ -14,7 +14,7 @@ class QLayout;
 class QPushButton;
 
 // What sets one editor page apart from the others.
-struct EditorSpec {
+struct EditorInfo {
   const char* form_class;
   const char* title;
   const char* name_label;     // "Desc:" or "Name:"
@@ -28,7 +28,7 @@ class TfmEditorBase : public TfmPage, public ReturnsToPage {
   Q_OBJECT
 
  public:
-  TfmEditorBase(TfmMain& main, Globals& globals, const EditorSpec& spec);
+  TfmEditorBase(TfmMain& main, Globals& globals, const EditorInfo& info);
 
  protected:
   // Whether the editor has a record (it loses it when the record is deleted elsewhere).
@@ -52,7 +52,7 @@ class TfmEditorBase : public TfmPage, public ReturnsToPage {
   void add_time_stamps(const char* caption_name);
   void show_times(double created, double modified);
 
-  const EditorSpec& m_spec;
+  const EditorInfo& m_info;
   QLineEdit* edtName;
   NotesField* memNotes;
   QPushButton* btnSave;
@@ -76,8 +76,8 @@ class TfmRecordEditor : public TfmEditorBase, public EditsRecord<typename Store:
  public:
   using Record = typename Store::Record;
 
-  TfmRecordEditor(TfmMain& main, Globals& globals, const EditorSpec& spec, Store& store)
-      : TfmEditorBase(main, globals, spec), m_store(store), m_record(store) {}
+  TfmRecordEditor(TfmMain& main, Globals& globals, const EditorInfo& info, Store& store)
+      : TfmEditorBase(main, globals, info), m_store(store), m_record(store) {}
 
   // Opens a new record, made by the store.
   void edit_new() { m_record.edit_new(m_store.create()); }

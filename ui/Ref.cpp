@@ -5,7 +5,7 @@
 
 namespace {
 
-const CheckListSpec kSpec{
+const ListPageInfo kInfo{
     "TfmRef",
     "View Reference List:",
     "lvRef",
@@ -22,7 +22,7 @@ const CheckListSpec kSpec{
 }  // namespace
 
 TfmRef::TfmRef(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kSpec, globals.refs, kPageRef, kPageOneRef) {}
+    : TfmRecordList(main, globals, kInfo, globals.refs, kPageRef, kPageOneRef) {}
 
 QStringList TfmRef::cells(const RefItem& item) {
   return {cells::one_line(item.name.view()), cells::context_name(m_g, item.context_id),

@@ -5,7 +5,7 @@
 
 namespace {
 
-const CheckListSpec kSpec{
+const ListPageInfo kInfo{
     "TfmSomeday",
     "View Someday/Maybe List:",
     "lvItem",
@@ -23,7 +23,7 @@ const CheckListSpec kSpec{
 }  // namespace
 
 TfmSomeday::TfmSomeday(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kSpec, globals.someday, kPageSomeday, kPageOneSomeday) {}
+    : TfmRecordList(main, globals, kInfo, globals.someday, kPageSomeday, kPageOneSomeday) {}
 
 QStringList TfmSomeday::cells(const SomedayItem& item) {
   return {cells::one_line(item.name.view()), cells::context_name(m_g, item.context_id),
