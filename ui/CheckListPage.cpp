@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Prompts.h"
+#include "ui/Widgets.h"
 
 namespace {
 
@@ -36,12 +37,7 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 
 TfmCheckList::TfmCheckList(TfmMain& main, Globals& globals, const ListPageInfo& info)
     : TfmPage(main, globals, info.form_class), m_info(info) {
-  auto* lblTitle = new QLabel(info.title, this);
-  lblTitle->setObjectName("lblTitle");
-  QFont bold = lblTitle->font();
-  bold.setBold(true);
-  bold.setPointSizeF(bold.pointSizeF() * 1.15);
-  lblTitle->setFont(bold);
+  QLabel* lblTitle = page_heading(info.title, "lblTitle", this);
 
   m_list = new QTreeWidget(this);
   m_list->setObjectName(info.list_name);

@@ -12,16 +12,13 @@
 #include "ui/Ansi.h"
 #include "ui/LinkLabel.h"
 #include "ui/PageIds.h"
+#include "ui/Widgets.h"
 
 namespace {
 
-QLabel* label(const QString& text, const char* name, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
+bool is_open(int32_t status) {
+  return status != kStatusCompleted && status != kStatusDisabled;
 }
-
-bool is_open(int32_t status) { return status != kStatusCompleted && status != kStatusDisabled; }
 
 }  // namespace
 
@@ -47,9 +44,10 @@ TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmH
     return l;
   };
 
-  auto* lblHome = label("Master your work in five stages: Collect, Process, Organize, Review "
-                        "and Do.",
-                        "lblHome", this);
+  auto* lblHome = named_label(
+      "Master your work in five stages: Collect, Process, Organize, Review "
+      "and Do.",
+      "lblHome", this);
   QFont heading = bold;
   heading.setPointSizeF(bold.pointSizeF() * 1.25);
   lblHome->setFont(heading);
@@ -67,16 +65,16 @@ TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmH
   stages->setHorizontalSpacing(12);
   stages->setVerticalSpacing(10);
   stages->addWidget(btnCollect, 0, 0);
-  stages->addWidget(label("everything that has your attention into the inbox.", "lblCollect", this),
-                    0, 1);
+  stages->addWidget(
+      named_label("everything that has your attention into the inbox.", "lblCollect", this), 0, 1);
   stages->addWidget(btnProcess, 1, 0);
-  stages->addWidget(label("each item: decide what it is and what it takes.", "lblProcess", this),
-                    1, 1);
+  stages->addWidget(
+      named_label("each item: decide what it is and what it takes.", "lblProcess", this), 1, 1);
   auto* organize_line = new QHBoxLayout;
   organize_line->setSpacing(8);
-  organize_line->addWidget(label("actions by project and context,", "lblOrganize", this));
+  organize_line->addWidget(named_label("actions by project and context,", "lblOrganize", this));
   organize_line->addWidget(btnReview);
-  organize_line->addWidget(label("them every week, and then", "lblReview", this));
+  organize_line->addWidget(named_label("them every week, and then", "lblReview", this));
   organize_line->addWidget(btnDo);
   organize_line->addStretch();
   stages->addWidget(btnOrganize, 2, 0);
@@ -115,11 +113,11 @@ TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmH
   for (const auto& r : rows) {
     r.number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     status->addWidget(r.number, row, 0);
-    status->addWidget(label(r.text, r.text_name, this), row, 1);
+    status->addWidget(named_label(r.text, r.text_name, this), row, 1);
     status->addWidget(link(r.link_text, r.link_name, r.page), row, 2);
     ++row;
   }
-  status->addWidget(label("Current Action:", "Label4", this), row, 0, 1, 1, Qt::AlignRight);
+  status->addWidget(named_label("Current Action:", "Label4", this), row, 0, 1, 1, Qt::AlignRight);
   status->addWidget(lblCurAction, row, 1, 1, 3);
   status->setColumnStretch(3, 1);
 
@@ -129,7 +127,7 @@ TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmH
   page->addWidget(lblHome);
   page->addLayout(stages);
   page->addWidget(pSep);
-  page->addWidget(label("Current Status :", "lblToday", this));
+  page->addWidget(named_label("Current Status :", "lblToday", this));
   page->addLayout(status);
   page->addStretch();
 }

@@ -10,17 +10,12 @@
 #include <cmath>
 
 #include "common/misc/CxDateTime.h"
+#include "ui/Widgets.h"
 
 namespace {
 
 const EditorInfo kInfo{"TfmOneSomeday", "Edit Someday/Maybe Item", "Desc:",
                        "The description field can not be empty."};
-
-QLabel* label(const QString& text, const char* name, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
 
 QDateTime to_qt(double value) {
   CxSystemTime st;
@@ -57,7 +52,7 @@ TfmOneSomeday::TfmOneSomeday(TfmMain& main, Globals& globals)
   when->setSpacing(8);
   when->addWidget(pkDate);
   when->addSpacing(16);
-  when->addWidget(label("Time:", "Label6", this));
+  when->addWidget(named_label("Time:", "Label6", this));
   when->addWidget(pkTime);
   when->addStretch();
   add_row(Place::AboveNotes, "Label5", "Date:", when);
@@ -75,7 +70,7 @@ TfmOneSomeday::TfmOneSomeday(TfmMain& main, Globals& globals)
   reminder->addWidget(cbRemind);
   reminder->addWidget(edtAlarmInterval);
   reminder->addWidget(cbAlarmUnit);
-  reminder->addWidget(label("before it happens.", "Label9", this));
+  reminder->addWidget(named_label("before it happens.", "Label9", this));
   reminder->addStretch();
   add_row(Place::AboveNotes, nullptr, {}, reminder);
   add_time_stamps(nullptr);

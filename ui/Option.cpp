@@ -13,6 +13,7 @@
 
 #include "app/Apputil.h"
 #include "ui/Prompts.h"
+#include "ui/Widgets.h"
 
 namespace {
 
@@ -32,12 +33,6 @@ QCheckBox* check_box(const QString& caption, const char* name, QWidget* parent) 
   auto* c = new QCheckBox(caption, parent);
   c->setObjectName(name);
   return c;
-}
-
-QLabel* label(const QString& text, const char* name, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
 }
 
 }  // namespace
@@ -88,11 +83,7 @@ void ColorPanel::choose() {
 
 TfmOption::TfmOption(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmOption") {
   Settings& s = m_g.settings;
-  auto* Label1 = label("Set Vantrel Wizard Options:", "Label1", this);
-  QFont bold = Label1->font();
-  bold.setBold(true);
-  bold.setPointSizeF(bold.pointSizeF() * 1.15);
-  Label1->setFont(bold);
+  QLabel* Label1 = page_heading("Set Vantrel Wizard Options:", "Label1", this);
 
   auto* colors = new QGroupBox(this);
   cbShowColor = check_box("Show Projects / Actions in Different Colors", "cbShowColor", colors);
@@ -117,7 +108,7 @@ TfmOption::TfmOption(TfmMain& main, Globals& globals) : TfmPage(main, globals, "
     const bool hand = std::string_view(p.panel_name) != "pCompleteColor";
     auto* panel = new ColorPanel(p.panel_name, s.*(p.setting), hand, colors);
     m_panels.push_back(panel);
-    grid->addWidget(label(p.caption, p.label_name, colors), i / 3, (i % 3) * 3);
+    grid->addWidget(named_label(p.caption, p.label_name, colors), i / 3, (i % 3) * 3);
     grid->addWidget(panel, i / 3, (i % 3) * 3 + 1);
     grid->setColumnMinimumWidth((i % 3) * 3 + 2, 24);
     ++i;
@@ -139,9 +130,9 @@ TfmOption::TfmOption(TfmMain& main, Globals& globals) : TfmPage(main, globals, "
   edtAutoSaveInterval->setSingleStep(1);
   auto* interval = new QHBoxLayout;
   interval->setContentsMargins(24, 0, 0, 0);
-  interval->addWidget(label("Perform Autosave Every ", "Label8", this));
+  interval->addWidget(named_label("Perform Autosave Every ", "Label8", this));
   interval->addWidget(edtAutoSaveInterval);
-  interval->addWidget(label("minutes.", "Label9", this));
+  interval->addWidget(named_label("minutes.", "Label9", this));
   interval->addStretch();
 
   auto* page = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include "app/Main.h"
 #include "ui/Prompts.h"
 #include "ui/TimeStamps.h"
+#include "ui/Widgets.h"
 
 namespace {
 
@@ -17,21 +18,11 @@ namespace {
 constexpr int kNotesRow = 10;
 constexpr int kBelowNotesRow = kNotesRow + 2;
 
-QLabel* label(const QString& text, const char* name, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
 }  // namespace
 
 TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorInfo& info)
     : TfmPage(main, globals, info.form_class), m_info(info) {
-  auto* lblTitle = label(info.title, "lblTitle", this);
-  QFont bold = lblTitle->font();
-  bold.setBold(true);
-  bold.setPointSizeF(bold.pointSizeF() * 1.15);
-  lblTitle->setFont(bold);
+  QLabel* lblTitle = page_heading(info.title, "lblTitle", this);
 
   edtName = make_line_field("edtName", 255, this);
   memNotes = new NotesField("memNotes", 2047, this);
@@ -42,8 +33,8 @@ TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorInfo& 
   btnCancel = new QPushButton("Cancel", this);
   btnCancel->setObjectName("btnCancel");
   for (QPushButton* b : {btnSave, btnCancel}) b->setMinimumSize(110, 28);
-  auto* hint_name = label("(max characters: 255)", "Label3", this);
-  auto* hint_notes = label("(max characters: 2047)", "Label4", this);
+  auto* hint_name = named_label("(max characters: 255)", "Label3", this);
+  auto* hint_notes = named_label("(max characters: 2047)", "Label4", this);
   for (QLabel* hint : {hint_name, hint_notes}) hint->setStyleSheet("color: #606060");
 
   // One grid for every row, so that the captions and the fields line up down the page.
@@ -51,10 +42,10 @@ TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorInfo& 
   m_form->setHorizontalSpacing(10);
   m_form->setVerticalSpacing(8);
   m_form->setColumnMinimumWidth(0, 80);
-  m_form->addWidget(label(info.name_label, "Label1", this), 0, 0);
+  m_form->addWidget(named_label(info.name_label, "Label1", this), 0, 0);
   m_form->addWidget(edtName, 0, 1);
   m_form->addWidget(hint_name, 0, 2);
-  m_form->addWidget(label("Notes:", "Label2", this), kNotesRow, 0, Qt::AlignTop);
+  m_form->addWidget(named_label("Notes:", "Label2", this), kNotesRow, 0, Qt::AlignTop);
   m_form->addWidget(memNotes, kNotesRow, 1, 1, 2);
   m_form->addWidget(hint_notes, kNotesRow + 1, 1);
   m_form->setRowStretch(kNotesRow, 1);
@@ -118,14 +109,14 @@ int TfmEditorBase::next_row(Place place) {
 void TfmEditorBase::add_row(Place place, const char* caption_name, const QString& caption,
                             QWidget* content) {
   const int row = next_row(place);
-  if (caption_name) m_form->addWidget(label(caption, caption_name, this), row, 0);
+  if (caption_name) m_form->addWidget(named_label(caption, caption_name, this), row, 0);
   m_form->addWidget(content, row, 1, 1, 2);
 }
 
 void TfmEditorBase::add_row(Place place, const char* caption_name, const QString& caption,
                             QLayout* content) {
   const int row = next_row(place);
-  if (caption_name) m_form->addWidget(label(caption, caption_name, this), row, 0);
+  if (caption_name) m_form->addWidget(named_label(caption, caption_name, this), row, 0);
   m_form->addLayout(content, row, 1, 1, 2);
 }
 

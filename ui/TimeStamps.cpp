@@ -4,30 +4,21 @@
 #include <QLabel>
 
 #include "ui/ListCells.h"
-
-namespace {
-
-QLabel* label(const QString& text, const char* name, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
-}  // namespace
+#include "ui/Widgets.h"
 
 TimeStamps::TimeStamps(QWidget* parent) : QFrame(parent) {
   setObjectName("pTime");
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
-  lblCreateTime = label("", "lblCreateTime", this);
-  lblUpdateTime = label("", "lblUpdateTime", this);
+  lblCreateTime = named_label("", "lblCreateTime", this);
+  lblUpdateTime = named_label("", "lblUpdateTime", this);
   auto* inside = new QHBoxLayout(this);
   inside->setContentsMargins(10, 6, 10, 6);
   inside->setSpacing(8);
-  inside->addWidget(label("Created:", "Label7", this));
+  inside->addWidget(named_label("Created:", "Label7", this));
   inside->addWidget(lblCreateTime);
   inside->addSpacing(30);
-  inside->addWidget(label("Last Modified:", "Label8", this));
+  inside->addWidget(named_label("Last Modified:", "Label8", this));
   inside->addWidget(lblUpdateTime);
   inside->addStretch();
 }

@@ -1,0 +1,18 @@
+#include "ui/Widgets.h"
+
+#include <QLabel>
+
+QLabel* named_label(const QString& text, const char* name, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QLabel* page_heading(const QString& text, const char* name, QWidget* parent) {
+  QLabel* heading = named_label(text, name, parent);
+  QFont bold = heading->font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.15);
+  heading->setFont(bold);
+  return heading;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// A label named `name` (its objectName), as every page makes its captions.
+QLabel* named_label(const QString& text, const char* name, QWidget* parent);
+// The bold heading at the top of a page.
+QLabel* page_heading(const QString& text, const char* name, QWidget* parent);
