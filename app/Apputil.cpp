@@ -4,6 +4,7 @@
 #include <system_error>
 #include <variant>
 
+#include "app/StoreLoader.h"
 #include "common/misc/WinUtil.h"
 
 namespace {
@@ -86,12 +87,8 @@ bool data_folder(std::string& path) {
 
 Globals::Globals() : ini("", kSettingsFile), alarms(actions, someday) {}
 
-void Globals::use_data_folder() {
-  std::string folder;
-  if (data_folder(folder)) use_folder(folder);
-}
-
 void Globals::use_folder(const std::string& folder) {
+  this->folder = folder;
   ini.SetFile(folder + kSettingsFile);
   inbox.set_folder(folder);
   contexts.set_folder(folder);
@@ -102,14 +99,7 @@ void Globals::use_folder(const std::string& folder) {
 }
 
 void load_all_stores(Globals& g) {
-  g.inbox.reload();
-  g.contexts.reload();
-  g.projects.reload();
-  g.actions.reload();
-  g.someday.reload();
-  g.refs.reload();
-  if (!g.settings.StartLast && g.actions.active_action())
-    g.actions.set_active(nullptr, kStatusPaused);
+  StoreLoader(g.folder).hand_over(g);
 }
 
 std::vector<std::string> save_all_stores(Globals& g) {

@@ -54,12 +54,12 @@ bool data_folder(std::string& path);
 struct Globals {
   Globals();
 
-  // Puts the settings file and every store file into the data folder; without one they stay
-  // beside the program (settings) and in the working folder (stores).
-  void use_data_folder();
-  // Puts them into `folder`, given with its trailing separator.
+  // Puts the settings file and every store file into `folder`, given with its trailing
+  // separator. Without it they stay beside the program (settings) and in the working folder
+  // (stores).
   void use_folder(const std::string& folder);
 
+  std::string folder;  // where the store files are; empty: the bare file names
   CxIniUtil ini;
   ZorvoInboxItemMgr inbox;
   ZorvoCtxMgr contexts;
@@ -72,6 +72,7 @@ struct Globals {
 };
 
 // Loads every store; without StartLast a running action is paused (the store stays clean).
+// Start-up does the same with the reading on a thread of its own (StoreLoader).
 void load_all_stores(Globals& g);
 // Saves every changed store; the names of the files that could not be written.
 std::vector<std::string> save_all_stores(Globals& g);

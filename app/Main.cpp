@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/Apputil.h"
+#include "app/StoreLoader.h"
 #include "ui/LinkLabel.h"
 #include "ui/Page.h"
 #include "ui/PageIds.h"
@@ -32,7 +33,8 @@ TfmMain::TfmMain(Globals& globals, const std::vector<PageSlot>& pages)
   setWindowIcon(pictures::program_icon());
   build_window();
 
-  m_g.use_data_folder();
+  // The stores are read meanwhile; nothing touches them until they are handed over.
+  StoreLoader loader(m_g.folder);
   load_settings(m_g.ini, m_g.settings);
   for (const PageSlot& slot : pages) {
     TfmPage* page = slot.make(*this, m_g);
@@ -42,7 +44,7 @@ TfmMain::TfmMain(Globals& globals, const std::vector<PageSlot>& pages)
     m_pages.emplace_back(slot.page_id, page);
   }
   m_history = std::make_unique<ZorvoFormMgr>();
-  load_all_stores(m_g);
+  loader.hand_over(m_g);
   m_watcher = std::make_unique<ZorvoActionWatcher>(*this, m_g.actions);
   m_watcher->start_watcher();
   add_tray_icon();
@@ -85,8 +87,8 @@ void TfmMain::build_window() {
     const char* img;
     const char* lbl;
     const char* caption;
-    int page;        // a page to show, or
-    const char* url; // a web page to open
+    int page;         // a page to show, or
+    const char* url;  // a web page to open
   } destinations[] = {
       {Nav::Home, "imgHome", "lblHome", "Home", kPageHome, nullptr},
       {Nav::Inbox, "imgInbox", "lblInbox", "Inbox", kPageInbox, nullptr},
@@ -226,36 +228,37 @@ void TfmMain::open_running_action() {
   activateWindow();
   raise();
   Action* running = m_g.actions.active_action();
-  TfmPage* page = page_by_id(kPageOneAction);
-  auto* editor = dynamic_cast<EditsRecord<Action>*>(page);
-  auto* returning = dynamic_cast<ReturnsToPage*>(page);
-  if (!running || !editor || !returning) {
+  if (!running) {
     show_page(kPageActions, true);
     return;
   }
-  if (m_history && m_history->current_page_id() == kPageOneAction) {
-    // The editor shows another action: commit its input into that action first, then show the
-    // running one in it.
-    if (!page->sync(true)) return;
-    editor->edit_record(running);
-    returning->set_return_page(kPageActions);
-    page->sync(false);
+  if (!m_history || m_history->current_page_id() != kPageOneAction) {
+    open_editor(kPageOneAction, running, kPageActions);
     return;
   }
-  editor->edit_record(running);
-  returning->set_return_page(kPageActions);
-  show_page(kPageOneAction, true);
+  // The editor shows another action: commit its input into that action first, then show the
+  // running one in it.
+  auto* editor = page_as<EditsRecord<Action>>(kPageOneAction);
+  TfmPage* page = page_by_id(kPageOneAction);
+  if (!editor || !page->sync(true)) return;
+  editor->edit(running, kPageActions);
+  page->sync(false);
 }
 
 void TfmMain::check_reminders() {
   if (!m_history || m_g.alarms.due_count() == 0) return;
   // While the reminders page is up it keeps the page it goes back to; it must not be told to
   // go back to itself.
-  auto* alarms = dynamic_cast<ReturnsToPage*>(page_by_id(kPageAlarm));
+  auto* alarms = page_as<ReturnsToPage>(kPageAlarm);
   if (alarms && m_history->current_page_id() != kPageAlarm)
     alarms->set_return_page(m_history->current_page_id());
   show_page(kPageAlarm, true);
   restore_main_window();
+}
+
+void TfmMain::wrong_page(int32_t page_id, const char* wanted) {
+  if (!m_history) return;  // the pages are gone: nothing is asked of them any more
+  qCritical("Vantrel Wizard: page %d was asked for what it does not do (%s)", page_id, wanted);
 }
 
 void TfmMain::tmMainTimer() {
@@ -268,13 +271,12 @@ void TfmMain::tmMainTimer() {
     m_g.alarms.collect_someday_reminders();
     check_reminders();
   }
-  if (Action* running = m_g.actions.active_action()) {
-    ++running->spent_seconds;
-    m_g.actions.mark_dirty();
-  }
+  m_g.actions.count_second();
 }
 
-void TfmMain::save_at_session_end() { save_stores_and_settings(m_g); }
+void TfmMain::save_at_session_end() {
+  save_stores_and_settings(m_g);
+}
 
 void TfmMain::exit_without_questions() {
   m_may_ask = false;
@@ -287,8 +289,9 @@ bool TfmMain::save_for_exit(bool may_ask) {
     if (failed.empty() || !may_ask) return true;
     QString text = "Vantrel Wizard could not save these files:\n";
     for (const std::string& f : failed) text += "\n" + QString::fromStdString(f);
-    text += "\n\nChoose Retry to try again, Exit Without Saving to lose the changes that were not "
-            "saved, or Cancel to keep Vantrel Wizard running.";
+    text +=
+        "\n\nChoose Retry to try again, Exit Without Saving to lose the changes that were not "
+        "saved, or Cancel to keep Vantrel Wizard running.";
     int answer = prompts().message(this, "Error", text, Prompts::Icon::Error,
                                    Prompts::Retry | Prompts::Discard | Prompts::Cancel);
     if (answer == Prompts::Discard) return true;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ZorvoFormMgr.h"
+#include "ui/Navigator.h"
 #include "ui/PageTable.h"
 
 class QPushButton;
@@ -17,32 +18,30 @@ struct Globals;
 
 // The program's one window: a row of navigation pictures, the page area that shows one page
 // at a time, and a bar with Back, Forward, the web-site link and Exit. It owns the pages, the
-// page history, the one-second timer, the notification-area icon and the action watcher.
-class TfmMain : public QWidget {
+// page history, the one-second timer, the notification-area icon and the action watcher, and it
+// is the navigator through which the pages and the watcher reach each other.
+class TfmMain : public QWidget, public Navigator {
   Q_OBJECT
 
  public:
   static constexpr int kClientWidth = 846;
   static constexpr int kClientHeight = 594;
 
-  // Runs the start-up: settings, pages, history, stores, watcher, tray icon, Home page.
+  // Runs the start-up: the stores are read on a thread of their own while the settings are read
+  // and the pages built; then the history, the watcher, the tray icon and the Home page.
   TfmMain(Globals& globals, const std::vector<PageSlot>& pages = standard_pages());
   ~TfmMain() override;
 
-  // The one way to switch pages: the current page may commit its input or refuse to be left,
-  // then the target page fills itself and is shown.
-  void show_page(int32_t page_id, bool commit);
-  // The page of an identifier; none for one that names no page (or once the pages are gone).
-  TfmPage* page_by_id(int32_t page_id) const;
+  void show_page(int32_t page_id, bool commit) override;
+  // None also once the pages are gone.
+  TfmPage* page_by_id(int32_t page_id) const override;
   void update_nav_buttons();
   ZorvoFormMgr& history() { return *m_history; }
 
-  // Shows the window in its normal state, active and on top.
-  void restore_main_window();
-  // Ends the program: the next close runs the exit sequence.
-  void request_exit();
-  // Opens the running action in the action editor, or the Actions page when none runs.
-  void open_running_action();
+  void restore_main_window() override;
+  // The next close runs the exit sequence.
+  void request_exit() override;
+  void open_running_action() override;
   // Brings up the reminders page when a reminder is due.
   void check_reminders();
   // The one-second timer's work.
@@ -63,6 +62,7 @@ class TfmMain : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void wrong_page(int32_t page_id, const char* wanted) override;
 
  private:
   void build_window();

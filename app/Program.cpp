@@ -27,6 +27,7 @@ bool Program::start() {
       m_instance->wake_running_copy();
       return false;
     }
+    m_g.use_folder(folder);
   }
   m_main = std::make_unique<TfmMain>(m_g, m_pages);
   if (m_instance)

@@ -4,6 +4,25 @@
 
 #include "stores/ZorvoStore.h"
 
+// A record handed to an editor: one of the store's, or a new one from the store's create that
+// the editor owns until it is saved.
+template <class R>
+class RecordToEdit {
+ public:
+  RecordToEdit(R* stored) : m_stored(stored) {}  // NOLINT: either kind is handed over as it is
+  RecordToEdit(std::unique_ptr<R> fresh) : m_fresh(std::move(fresh)) {}  // NOLINT: as above
+
+  R* get() const { return m_fresh ? m_fresh.get() : m_stored; }
+  bool is_new() const { return m_fresh != nullptr; }
+
+ private:
+  template <class Store>
+  friend class EditedRecord;
+
+  R* m_stored = nullptr;
+  std::unique_ptr<R> m_fresh;
+};
+
 // The record an editor page works on: either a new, detached record that the editor owns
 // until it is committed, or a stored one that the store owns. Every editor commits the same
 // way: a new record enters the store as a copy (add_copy, then touch of the copy) and the
@@ -26,15 +45,11 @@ class EditedRecord {
     m_store.discard(std::move(m_detached));
   }
 
-  // Edits a new record from the store's create.
-  void edit_new(std::unique_ptr<Record> detached) {
+  // Edits a record of the store, or a new one.
+  void edit(RecordToEdit<Record> record) {
     drop();
-    m_detached = std::move(detached);
-  }
-  // Edits a record of the store.
-  void edit(Record* stored) {
-    drop();
-    m_stored = stored;
+    m_detached = std::move(record.m_fresh);
+    if (!m_detached) m_stored = record.m_stored;
   }
   // Forgets the record; a detached one is freed.
   void drop() {

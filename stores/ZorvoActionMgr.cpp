@@ -12,13 +12,23 @@ int32_t with_priority(int32_t priority_flags, int32_t priority) {
 
 const char* status_text(int32_t status) {
   switch (status) {
-    case kStatusRunning: return "Running";
-    case kStatusPaused: return "Paused";
-    case kStatusStopped: return "Stopped";
-    case kStatusDisabled: return "Disabled";
-    case kStatusCompleted: return "Completed";
-    default: return "Not Started";
+    case kStatusRunning:
+      return "Running";
+    case kStatusPaused:
+      return "Paused";
+    case kStatusStopped:
+      return "Stopped";
+    case kStatusDisabled:
+      return "Disabled";
+    case kStatusCompleted:
+      return "Completed";
+    default:
+      return "Not Started";
   }
+}
+
+bool is_open_status(int32_t status) {
+  return status != kStatusCompleted && status != kStatusDisabled;
 }
 
 ZorvoActionMgr::ZorvoActionMgr() : ZorvoStore("ZorvoAct.dat") {
@@ -31,13 +41,22 @@ ZorvoActionMgr::ZorvoActionMgr() : ZorvoStore("ZorvoAct.dat") {
 Action* ZorvoActionMgr::active_action() {
   if (m_active && m_active->status == kStatusRunning) return m_active;
   m_active = nullptr;
-  for (Action* a = first(); a; a = next()) {
+  for (Action* a : records()) {
     if (a->status == kStatusRunning) {
       m_active = a;
       break;
     }
   }
   return m_active;
+}
+
+Action* ZorvoActionMgr::count_second() {
+  Action* running = active_action();
+  if (running) {
+    ++running->spent_seconds;
+    set_dirty();
+  }
+  return running;
 }
 
 void ZorvoActionMgr::set_active(Action* action, int32_t previous_status) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "stores/ReminderUnits.h"
 #include "stores/Text.h"
 #include "stores/ZorvoStore.h"
 
@@ -23,11 +24,6 @@ constexpr int32_t kPriorityLow = 0x40000;
 constexpr int32_t kTypeAsap = 0;
 constexpr int32_t kTypeDelegated = 1;
 constexpr int32_t kTypeScheduled = 2;
-
-// Reminder units of remind_unit.
-constexpr int32_t kUnitMinutes = 1;
-constexpr int32_t kUnitHours = 2;
-constexpr int32_t kUnitDays = 3;
 
 // A next action: a one-step action, or a step of a project.
 struct Action {
@@ -86,6 +82,8 @@ int32_t priority_of(int32_t priority_flags);
 int32_t with_priority(int32_t priority_flags, int32_t priority);
 // The text every view shows for a status code.
 const char* status_text(int32_t status);
+// Completed and Disabled close an action (or a project); every other status leaves it open.
+bool is_open_status(int32_t status);
 
 class ZorvoActionMgr : public ZorvoStore<Action> {
  public:
@@ -98,6 +96,10 @@ class ZorvoActionMgr : public ZorvoStore<Action> {
   // Does not mark the store changed.
   void set_active(Action* action, int32_t previous_status);
   void mark_dirty() { set_dirty(); }
+  // One second of the running action's time, as the main timer counts it: its spent time grows
+  // and the store is marked changed; the record itself (state, modified) is not touched. The
+  // running action, or none when nothing runs.
+  Action* count_second();
 
  protected:
   void init_new(Action& action) override;

@@ -34,10 +34,14 @@ bool schedule(R& record, double moment) {
 
 int64_t lead_minutes(int32_t remind_lead, int32_t remind_unit) {
   switch (remind_unit) {
-    case kUnitMinutes: return remind_lead;
-    case kUnitHours: return int64_t{remind_lead} * 60;
-    case kUnitDays: return int64_t{remind_lead} * 1440;
-    default: return 0;
+    case kUnitMinutes:
+      return remind_lead;
+    case kUnitHours:
+      return int64_t{remind_lead} * 60;
+    case kUnitDays:
+      return int64_t{remind_lead} * 1440;
+    default:
+      return 0;
   }
 }
 
@@ -64,15 +68,15 @@ ZorvoAlarmMgr::~ZorvoAlarmMgr() {
 }
 
 bool ZorvoAlarmMgr::collect_action_reminders() {
-  for (Action* a = m_actions.first(); a; a = m_actions.next()) {
-    if (a->status == kStatusDisabled || a->status == kStatusCompleted || a->due == 0) continue;
+  for (Action* a : m_actions.records()) {
+    if (!is_open_status(a->status) || a->due == 0) continue;
     if (schedule(*a, a->due)) add({ReminderEntry::kAction, a});
   }
   return true;
 }
 
 bool ZorvoAlarmMgr::collect_someday_reminders() {
-  for (SomedayItem* s = m_someday.first(); s; s = m_someday.next())
+  for (SomedayItem* s : m_someday.records())
     if (schedule(*s, s->when)) add({ReminderEntry::kSomeday, s});
   return true;
 }
@@ -80,7 +84,7 @@ bool ZorvoAlarmMgr::collect_someday_reminders() {
 uint32_t ZorvoAlarmMgr::due_count() {
   double moment = now();
   uint32_t due = 0;
-  for (ReminderEntry* e = first(); e; e = next()) {
+  for (ReminderEntry* e : entries()) {
     const double* t = fields_of(e).reminder_time;
     if (t && *t > 0 && *t <= moment) ++due;
   }
@@ -126,7 +130,7 @@ void ZorvoAlarmMgr::drop(const void* record) {
 
 void ZorvoAlarmMgr::drop_kind(int32_t kind) {
   std::vector<ReminderEntry*> gone;
-  for (ReminderEntry* e = first(); e; e = next())
+  for (ReminderEntry* e : entries())
     if (e->kind == kind) gone.push_back(e);
   for (ReminderEntry* e : gone) drop(e->record);
 }

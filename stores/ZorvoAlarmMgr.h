@@ -39,6 +39,8 @@ class ZorvoAlarmMgr {
   // Entries whose reminder time has come: 0 < time <= now.
   uint32_t due_count();
 
+  // Every entry in the order they were added, for a range-for that leaves the cursor alone.
+  const CxList<ReminderEntry>& entries() const { return m_entries; }
   ReminderEntry* first() { return m_entries.GetFirst(); }
   ReminderEntry* next() { return m_entries.GetNext(); }
   uint32_t count() const { return m_entries.GetCount(); }

@@ -31,7 +31,7 @@ class ZorvoCtxMgr : public ZorvoStore<Context> {
 
   // Replaces the contents with the default contexts and saves them.
   bool create_defaults();
-  Context* find(int32_t id) { return find_id(id); }
+  Context* find(int32_t id) const { return find_id(id); }
 
  protected:
   // A first start (or an unreadable file) gets the default set, kept dirty so that it is

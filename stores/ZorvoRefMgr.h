@@ -31,5 +31,5 @@ class ZorvoRefMgr : public ZorvoStore<RefItem> {
  public:
   ZorvoRefMgr() : ZorvoStore("ZorvoRef.dat") {}
 
-  RefItem* find(int32_t id) { return find_id(id); }
+  RefItem* find(int32_t id) const { return find_id(id); }
 };

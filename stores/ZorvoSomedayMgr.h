@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "stores/ReminderUnits.h"
 #include "stores/Text.h"
 #include "stores/ZorvoStore.h"
 
@@ -39,7 +40,7 @@ class ZorvoSomedayMgr : public ZorvoStore<SomedayItem> {
  public:
   ZorvoSomedayMgr() : ZorvoStore("ZorvoSD.dat") {}
 
-  SomedayItem* find(int32_t id) { return find_id(id); }
+  SomedayItem* find(int32_t id) const { return find_id(id); }
 
  protected:
   // Every switched-on reminder is scheduled afresh after a start.

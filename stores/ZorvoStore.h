@@ -104,6 +104,18 @@ class ZorvoStore {
     return true;
   }
 
+  // What reload does, with records that `loaded` read from the same file (on a thread of its
+  // own, say): the store's records go, and `loaded`'s move in without a copy, with its counter,
+  // its changed flag and its guard over a damaged file. `loaded` is left empty.
+  void take_over(ZorvoStore& loaded) {
+    clear();
+    m_records.Swap(loaded.m_records);
+    m_id_counter = loaded.m_id_counter;
+    m_dirty = loaded.m_dirty;
+    m_guard = loaded.m_guard;
+    loaded.m_dirty = false;
+  }
+
   bool save(const std::string& path = {}) {
     std::string file = resolve(path);
     if (!m_guard.ready_to_replace(file)) return false;
@@ -111,7 +123,7 @@ class ZorvoStore {
     if (!f.Open(file, "wb")) return false;
     f.WriteDWord(static_cast<int32_t>(count()));
     record_io::Writer writer(f);
-    for (R* r = first(); r; r = next()) {
+    for (R* r : records()) {
       r->state = kStateStored;
       R::stored_fields(static_cast<const R&>(*r), writer);
     }
@@ -121,6 +133,10 @@ class ZorvoStore {
     return true;
   }
 
+  // Every record in store order, for a range-for that leaves the cursor of first() and next()
+  // alone: a walk inside another walk, or a look-up during one, cuts neither short.
+  const CxList<R>& records() const { return m_records; }
+  // The cursor walk: one walk at a time, and anything that walks the store in between moves it.
   R* first() { return m_records.GetFirst(); }
   R* next() { return m_records.GetNext(); }
 
@@ -191,8 +207,8 @@ class ZorvoStore {
 
   void set_dirty() { m_dirty = true; }
 
-  R* find_id(int32_t id) {
-    for (R* r = first(); r; r = next())
+  R* find_id(int32_t id) const {
+    for (R* r : records())
       if (r->id == id) return r;
     return nullptr;
   }

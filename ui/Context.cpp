@@ -21,9 +21,9 @@ const ListPageInfo kInfo{
 
 }  // namespace
 
-TfmContext::TfmContext(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kInfo, globals.contexts, kPageContexts, kPageOneContext) {}
+TfmContext::TfmContext(Navigator& nav, ZorvoCtxMgr& contexts, const Settings& settings)
+    : TfmRecordList(nav, settings, kInfo, contexts, kPageContexts, kPageOneContext) {}
 
-QStringList TfmContext::cells(const Context& context) {
-  return {cells::one_line(context.name.view()), cells::one_line(context.notes.view())};
+QString TfmContext::cell(const Context& context, int column) const {
+  return cells::one_line(column == 0 ? context.name.view() : context.notes.view());
 }

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "stores/ZorvoCtxMgr.h"
-#include "ui/CheckListPage.h"
-#include "ui/Onecontext.h"
+#include "ui/ListPage.h"
 
 // Every context, to add, edit or delete.
-class TfmContext : public TfmRecordList<ZorvoCtxMgr, TfmOneContext> {
+class TfmContext : public TfmRecordList<ZorvoCtxMgr> {
   Q_OBJECT
 
  public:
-  TfmContext(TfmMain& main, Globals& globals);
+  TfmContext(Navigator& nav, ZorvoCtxMgr& contexts, const Settings& settings);
 
  protected:
-  QStringList cells(const Context& context) override;
+  QString cell(const Context& context, int column) const override;
 };

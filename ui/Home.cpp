@@ -7,22 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Apputil.h"
-#include "app/Main.h"
+#include "stores/OpenWork.h"
 #include "ui/Ansi.h"
 #include "ui/LinkLabel.h"
+#include "ui/Navigator.h"
 #include "ui/PageIds.h"
 #include "ui/Widgets.h"
 
-namespace {
-
-bool is_open(int32_t status) {
-  return status != kStatusCompleted && status != kStatusDisabled;
-}
-
-}  // namespace
-
-TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmHome") {
+TfmHome::TfmHome(Navigator& nav, const ZorvoInboxItemMgr& inbox, const ZorvoProjectMgr& projects,
+                 const ZorvoActionMgr& actions)
+    : TfmPage(nav, "TfmHome"), m_inbox(inbox), m_projects(projects), m_actions(actions) {
   QPalette pal = palette();
   pal.setColor(QPalette::Window, QColor(0xE7, 0xE7, 0xE7));
   setPalette(pal);
@@ -35,12 +29,12 @@ TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmH
     b->setObjectName(name);
     b->setMinimumSize(96, 30);
     b->setCursor(Qt::PointingHandCursor);
-    connect(b, &QPushButton::clicked, this, [this, page] { m_main.show_page(page, true); });
+    connect(b, &QPushButton::clicked, this, [this, page] { m_nav.show_page(page, true); });
     return b;
   };
   auto link = [this](const QString& text, const char* name, int page) {
     auto* l = new LinkLabel(text, name, this);
-    connect(l, &LinkLabel::clicked, this, [this, page] { m_main.show_page(page, true); });
+    connect(l, &LinkLabel::clicked, this, [this, page] { m_nav.show_page(page, true); });
     return l;
   };
 
@@ -91,7 +85,7 @@ TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmH
   lblNumProjects = link("0", "lblNumProjects", kPageReview);
   lblNumActions = link("0", "lblNumActions", kPageActions);
   lblCurAction = new LinkLabel("N/A", "lblCurAction", this);
-  connect(lblCurAction, &LinkLabel::clicked, this, [this] { m_main.open_running_action(); });
+  connect(lblCurAction, &LinkLabel::clicked, this, [this] { m_nav.open_running_action(); });
 
   auto* status = new QGridLayout;
   status->setHorizontalSpacing(14);
@@ -134,21 +128,10 @@ TfmHome::TfmHome(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmH
 
 bool TfmHome::sync(bool commit) {
   if (commit) return true;
-  int waiting = 0;
-  for (InboxItem* i = m_g.inbox.first(); i; i = m_g.inbox.next())
-    if (i->process_status == kNotProcessed || i->process_status == kProcessing) ++waiting;
-  int projects = 0;
-  for (Project* p = m_g.projects.first(); p; p = m_g.projects.next())
-    if (is_open(p->status)) ++projects;
-  int actions = 0;
-  const Action* running = nullptr;
-  for (Action* a = m_g.actions.first(); a; a = m_g.actions.next()) {
-    if (is_open(a->status)) ++actions;
-    if (!running && a->status == kStatusRunning) running = a;
-  }
-  lblInboxNum->setText(QString::number(waiting));
-  lblNumProjects->setText(QString::number(projects));
-  lblNumActions->setText(QString::number(actions));
-  lblCurAction->setText(running ? from_ansi(running->name.view().substr(0, 255)) : "N/A");
+  const OpenWork work = count_open_work(m_inbox, m_projects, m_actions);
+  lblInboxNum->setText(QString::number(work.waiting_items));
+  lblNumProjects->setText(QString::number(work.open_projects));
+  lblNumActions->setText(QString::number(work.open_actions));
+  lblCurAction->setText(work.running ? from_ansi(work.running->name.view().substr(0, 255)) : "N/A");
   return true;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "stores/ZorvoActionMgr.h"
+#include "stores/ZorvoInboxItemMgr.h"
+#include "stores/ZorvoProjectMgr.h"
 #include "ui/Page.h"
 
 class LinkLabel;
@@ -9,7 +12,8 @@ class TfmHome : public TfmPage {
   Q_OBJECT
 
  public:
-  TfmHome(TfmMain& main, Globals& globals);
+  TfmHome(Navigator& nav, const ZorvoInboxItemMgr& inbox, const ZorvoProjectMgr& projects,
+          const ZorvoActionMgr& actions);
   bool sync(bool commit) override;
 
  private:
@@ -17,4 +21,7 @@ class TfmHome : public TfmPage {
   LinkLabel* lblNumProjects;
   LinkLabel* lblNumActions;
   LinkLabel* lblCurAction;
+  const ZorvoInboxItemMgr& m_inbox;
+  const ZorvoProjectMgr& m_projects;
+  const ZorvoActionMgr& m_actions;
 };

@@ -26,8 +26,8 @@ const ListPageInfo kInfo{
 
 }  // namespace
 
-TfmInbox::TfmInbox(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kInfo, globals.inbox, kPageInbox, kPageOneItem) {
+TfmInbox::TfmInbox(Navigator& nav, ZorvoInboxItemMgr& inbox, const Settings& settings)
+    : TfmRecordList(nav, settings, kInfo, inbox, kPageInbox, kPageOneItem) {
   btnProcess = add_extra_button("btnProcess", "Process Now", "pmiProcess", "Process Now");
   QFont bold = btnProcess->font();
   bold.setBold(true);
@@ -38,26 +38,31 @@ TfmInbox::TfmInbox(TfmMain& main, Globals& globals)
   connect(btnProcess, &QPushButton::clicked, this, &TfmInbox::process_now);
 }
 
-QStringList TfmInbox::cells(const InboxItem& item) {
-  if (item.process_status == kProcessed) return {};
-  static const QString processing = QStringLiteral("Processing");
-  static const QString not_processed = QStringLiteral("Not Processed");
-  return {cells::one_line(item.name.view()), cells::date_time(item.modified),
-          item.process_status == kProcessing ? processing : not_processed,
-          cells::one_line(item.notes.view())};
+bool TfmInbox::listed(const InboxItem& item) const {
+  return item.process_status != kProcessed;
+}
+
+QString TfmInbox::cell(const InboxItem& item, int column) const {
+  switch (column) {
+    case 0:
+      return cells::one_line(item.name.view());
+    case 1:
+      return cells::date_time(item.modified);
+    case 2:
+      return item.process_status == kProcessing ? QStringLiteral("Processing")
+                                                : QStringLiteral("Not Processed");
+    default:
+      return cells::one_line(item.notes.view());
+  }
 }
 
 void TfmInbox::update_buttons() {
-  TfmCheckList::update_buttons();
+  TfmRecordList::update_buttons();
   const bool selected = selected_record() != nullptr;
   btnProcess->setEnabled(selected);
   pmAction->findChild<QAction*>("pmiProcess")->setEnabled(selected);
 }
 
 void TfmInbox::process_now() {
-  InboxItem* item = selected();
-  if (!item) return;
-  if (auto* process = dynamic_cast<EditsRecord<InboxItem>*>(m_main.page_by_id(kPageProcess)))
-    process->edit_record(item);
-  m_main.show_page(kPageProcess, true);
+  if (InboxItem* item = selected()) m_nav.show_with(kPageProcess, item, true);
 }

@@ -1,18 +1,18 @@
 #pragma once
 
 #include "stores/ZorvoInboxItemMgr.h"
-#include "ui/CheckListPage.h"
-#include "ui/Oneitem.h"
+#include "ui/ListPage.h"
 
 // The inbox: every item not yet processed completely, to add, edit, delete or process.
-class TfmInbox : public TfmRecordList<ZorvoInboxItemMgr, TfmOneItem> {
+class TfmInbox : public TfmRecordList<ZorvoInboxItemMgr> {
   Q_OBJECT
 
  public:
-  TfmInbox(TfmMain& main, Globals& globals);
+  TfmInbox(Navigator& nav, ZorvoInboxItemMgr& inbox, const Settings& settings);
 
  protected:
-  QStringList cells(const InboxItem& item) override;
+  bool listed(const InboxItem& item) const override;
+  QString cell(const InboxItem& item, int column) const override;
   void update_buttons() override;
 
  private:

@@ -1,7 +1,7 @@
 #include "ui/ListCells.h"
 
-#include "app/Apputil.h"
 #include "common/misc/CxDateTime.h"
+#include "stores/ZorvoCtxMgr.h"
 #include "ui/Ansi.h"
 
 namespace cells {
@@ -15,8 +15,8 @@ QString one_line(std::string_view bytes) {
   return text;
 }
 
-QString context_name(Globals& g, int32_t context_id) {
-  const Context* c = g.contexts.find(context_id);
+QString context_name(const ZorvoCtxMgr& contexts, int32_t context_id) {
+  const Context* c = contexts.find(context_id);
   return c ? from_ansi(c->name.view()) : QString();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string_view>
 
-struct Globals;
+class ZorvoCtxMgr;
 
 // Cell texts of the list pages.
 namespace cells {
@@ -11,7 +12,7 @@ namespace cells {
 // A stored text on one line: line breaks become blanks.
 QString one_line(std::string_view bytes);
 // The name of the context with that identifier, or an empty text when there is none.
-QString context_name(Globals& g, int32_t context_id);
+QString context_name(const ZorvoCtxMgr& contexts, int32_t context_id);
 // The date-and-time text of a value.
 QString date_time(double value);
 

@@ -2,10 +2,10 @@
 
 namespace {
 
-const EditorInfo kInfo{"TfmOneContext", "Edit Zorvo Context:", "Name:",
-                       "Context name field can not be empty."};
+const EditorInfo kInfo{"TfmOneContext",
+                       "Edit Zorvo Context:", "Name:", "Context name field can not be empty."};
 
 }  // namespace
 
-TfmOneContext::TfmOneContext(TfmMain& main, Globals& globals)
-    : TfmRecordEditor(main, globals, kInfo, globals.contexts) {}
+TfmOneContext::TfmOneContext(Navigator& nav, ZorvoCtxMgr& contexts)
+    : TfmRecordEditor(nav, kInfo, contexts) {}

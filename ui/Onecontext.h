@@ -8,5 +8,5 @@ class TfmOneContext : public TfmRecordEditor<ZorvoCtxMgr> {
   Q_OBJECT
 
  public:
-  TfmOneContext(TfmMain& main, Globals& globals);
+  TfmOneContext(Navigator& nav, ZorvoCtxMgr& contexts);
 };

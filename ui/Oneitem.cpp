@@ -1,21 +1,21 @@
 #include "ui/Oneitem.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QHBoxLayout>
+#include <QPushButton>
 
-#include "app/Main.h"
+#include "ui/Navigator.h"
 #include "ui/PageIds.h"
 
 namespace {
 
-const EditorInfo kInfo{"TfmOneItem", "Edit Inbox Item", "Desc:",
-                       "The stuff name field can not be empty."};
+const EditorInfo kInfo{"TfmOneItem", "Edit Inbox Item",
+                       "Desc:", "The stuff name field can not be empty."};
 
 }  // namespace
 
-TfmOneItem::TfmOneItem(TfmMain& main, Globals& globals)
-    : TfmRecordEditor(main, globals, kInfo, globals.inbox) {
+TfmOneItem::TfmOneItem(Navigator& nav, ZorvoInboxItemMgr& inbox)
+    : TfmRecordEditor(nav, kInfo, inbox) {
   cbStatus = new QComboBox(this);
   cbStatus->setObjectName("cbStatus");
   cbStatus->addItems({"Not Processed", "Processing"});
@@ -45,7 +45,5 @@ void TfmOneItem::enable_own_controls(bool enabled) {
 void TfmOneItem::process_now() {
   if (!sync(true)) return;
   // The stored item (for a new one, the copy the commit just stored) goes to processing.
-  if (auto* process = dynamic_cast<EditsRecord<InboxItem>*>(m_main.page_by_id(kPageProcess)))
-    process->edit_record(record());
-  m_main.show_page(kPageProcess, false);
+  m_nav.show_with(kPageProcess, record(), false);
 }

@@ -11,7 +11,7 @@ class TfmOneItem : public TfmRecordEditor<ZorvoInboxItemMgr> {
   Q_OBJECT
 
  public:
-  TfmOneItem(TfmMain& main, Globals& globals);
+  TfmOneItem(Navigator& nav, ZorvoInboxItemMgr& inbox);
 
  protected:
   void fill(InboxItem& item) override;

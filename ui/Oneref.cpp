@@ -2,12 +2,11 @@
 
 namespace {
 
-const EditorInfo kInfo{"TfmOneRef", "Edit Zorvo Reference", "Desc:",
-                       "The description field can not be empty."};
+const EditorInfo kInfo{"TfmOneRef", "Edit Zorvo Reference",
+                       "Desc:", "The description field can not be empty."};
 
 }  // namespace
 
-TfmOneRef::TfmOneRef(TfmMain& main, Globals& globals)
-    : TfmRecordEditor(main, globals, kInfo, globals.refs) {
+TfmOneRef::TfmOneRef(Navigator& nav, ZorvoRefMgr& refs) : TfmRecordEditor(nav, kInfo, refs) {
   add_time_stamps("Label6");
 }

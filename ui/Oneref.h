@@ -9,5 +9,5 @@ class TfmOneRef : public TfmRecordEditor<ZorvoRefMgr> {
   Q_OBJECT
 
  public:
-  TfmOneRef(TfmMain& main, Globals& globals);
+  TfmOneRef(Navigator& nav, ZorvoRefMgr& refs);
 };

@@ -14,8 +14,8 @@
 
 namespace {
 
-const EditorInfo kInfo{"TfmOneSomeday", "Edit Someday/Maybe Item", "Desc:",
-                       "The description field can not be empty."};
+const EditorInfo kInfo{"TfmOneSomeday", "Edit Someday/Maybe Item",
+                       "Desc:", "The description field can not be empty."};
 
 QDateTime to_qt(double value) {
   CxSystemTime st;
@@ -38,8 +38,8 @@ double from_qt(QDate date, QTime time) {
 
 }  // namespace
 
-TfmOneSomeday::TfmOneSomeday(TfmMain& main, Globals& globals)
-    : TfmRecordEditor(main, globals, kInfo, globals.someday) {
+TfmOneSomeday::TfmOneSomeday(Navigator& nav, ZorvoSomedayMgr& someday)
+    : TfmRecordEditor(nav, kInfo, someday) {
   pkDate = new QDateEdit(this);
   pkDate->setObjectName("pkDate");
   pkDate->setCalendarPopup(true);

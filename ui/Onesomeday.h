@@ -15,7 +15,7 @@ class TfmOneSomeday : public TfmRecordEditor<ZorvoSomedayMgr> {
   Q_OBJECT
 
  public:
-  TfmOneSomeday(TfmMain& main, Globals& globals);
+  TfmOneSomeday(Navigator& nav, ZorvoSomedayMgr& someday);
 
  protected:
   void fill(SomedayItem& item) override;

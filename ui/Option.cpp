@@ -52,7 +52,9 @@ void ColorPanel::show_setting() {
   update();
 }
 
-QColor ColorPanel::color() const { return m_color; }
+QColor ColorPanel::color() const {
+  return m_color;
+}
 
 void ColorPanel::paintEvent(QPaintEvent* event) {
   QPainter p(this);
@@ -81,8 +83,9 @@ void ColorPanel::choose() {
   show_setting();
 }
 
-TfmOption::TfmOption(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmOption") {
-  Settings& s = m_g.settings;
+TfmOption::TfmOption(Navigator& nav, Settings& settings)
+    : TfmPage(nav, "TfmOption"), m_settings(settings) {
+  Settings& s = m_settings;
   QLabel* Label1 = page_heading("Set Vantrel Wizard Options:", "Label1", this);
 
   auto* colors = new QGroupBox(this);
@@ -149,7 +152,7 @@ TfmOption::TfmOption(TfmMain& main, Globals& globals) : TfmPage(main, globals, "
 }
 
 bool TfmOption::sync(bool commit) {
-  Settings& s = m_g.settings;
+  Settings& s = m_settings;
   if (commit) {
     s.ShowColor = cbShowColor->isChecked();
     s.StartLast = cbStartLast->isChecked();

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+#include "app/Apputil.h"
 #include "ui/Page.h"
 
 class QCheckBox;
@@ -35,7 +36,7 @@ class TfmOption : public TfmPage {
   Q_OBJECT
 
  public:
-  TfmOption(TfmMain& main, Globals& globals);
+  TfmOption(Navigator& nav, Settings& settings);
   bool sync(bool commit) override;
 
  private:
@@ -46,4 +47,5 @@ class TfmOption : public TfmPage {
   QCheckBox* cbAutoSave;
   QSpinBox* edtAutoSaveInterval;
   std::vector<ColorPanel*> m_panels;
+  Settings& m_settings;
 };

@@ -1,7 +1,6 @@
 #include "ui/Page.h"
 
-TfmPage::TfmPage(TfmMain& main, Globals& globals, const char* form_class)
-    : m_main(main), m_g(globals) {
+TfmPage::TfmPage(Navigator& nav, const char* form_class) : m_nav(nav) {
   setObjectName(form_class);
   setAutoFillBackground(true);
   hide();

@@ -4,18 +4,19 @@
 #include <cstdint>
 
 #include "app/ZorvoFormMgr.h"
+#include "stores/EditedRecord.h"
 
-class TfmMain;
-struct Globals;
+class Navigator;
 
 // A page of the main window's page area. Every screen of the program is one, created once at
-// start-up and shown or hidden by the main window's show_page.
+// start-up and shown or hidden by the navigator's show_page. A page reaches the rest of the
+// program only through the navigator and the stores it is given.
 class TfmPage : public QWidget, public PageView {
   Q_OBJECT
 
  public:
   // `form_class` becomes the page's objectName.
-  TfmPage(TfmMain& main, Globals& globals, const char* form_class);
+  TfmPage(Navigator& nav, const char* form_class);
 
   // commit false: fill the page from its data. commit true: the page is about to be left; it
   // takes the user's input back and returns false to keep the user on it.
@@ -24,14 +25,13 @@ class TfmPage : public QWidget, public PageView {
   void set_page_visible(bool visible) override;
 
  protected:
-  TfmMain& m_main;
-  Globals& m_g;
+  Navigator& m_nav;
   // Where the keyboard starts when the page is shown (none: where it was).
   QWidget* m_first_field = nullptr;
 };
 
 // A page that goes back to another page when the user is done with it (the editors and the
-// reminders page). The opener sets the page to go back to before showing it.
+// reminders page).
 class ReturnsToPage {
  public:
   virtual ~ReturnsToPage() = default;
@@ -42,11 +42,20 @@ class ReturnsToPage {
   int32_t m_return_page = 0;
 };
 
-// A page that the opener hands a stored record of type R before showing it (an editor, or the
-// page that processes an inbox item).
+// A page that works on a stored record of type R handed to it before it is shown (the page that
+// processes an inbox item).
+template <class R>
+class TakesRecord {
+ public:
+  virtual ~TakesRecord() = default;
+  virtual void take_record(R* stored) = 0;
+};
+
+// An editor of records of type R: it is handed the record, stored or new, and the page to go
+// back to when the user is done.
 template <class R>
 class EditsRecord {
  public:
   virtual ~EditsRecord() = default;
-  virtual void edit_record(R* record) = 0;
+  virtual void edit(RecordToEdit<R> record, int32_t return_page) = 0;
 };

@@ -1,5 +1,6 @@
 #include "ui/PageTable.h"
 
+#include "app/Apputil.h"
 #include "ui/Context.h"
 #include "ui/Home.h"
 #include "ui/Inbox.h"
@@ -13,22 +14,24 @@
 #include "ui/Someday.h"
 #include "ui/Tool.h"
 
-namespace {
-
-template <class Page>
-PageSlot slot(int32_t id) {
-  return {id, [](TfmMain& main, Globals& g) -> TfmPage* { return new Page(main, g); }};
-}
-
-}  // namespace
-
 std::vector<PageSlot> standard_pages() {
   return {
-      slot<TfmHome>(kPageHome),         slot<TfmInbox>(kPageInbox),
-      slot<TfmTool>(kPageTools),        slot<TfmOneItem>(kPageOneItem),
-      slot<TfmOption>(kPageOptions),    slot<TfmContext>(kPageContexts),
-      slot<TfmOneContext>(kPageOneContext), slot<TfmSomeday>(kPageSomeday),
-      slot<TfmOneSomeday>(kPageOneSomeday), slot<TfmRef>(kPageRef),
-      slot<TfmOneRef>(kPageOneRef),
+      {kPageHome,
+       [](Navigator& n, Globals& g) { return new TfmHome(n, g.inbox, g.projects, g.actions); }},
+      {kPageInbox, [](Navigator& n, Globals& g) { return new TfmInbox(n, g.inbox, g.settings); }},
+      {kPageTools, [](Navigator& n, Globals&) { return new TfmTool(n); }},
+      {kPageOneItem, [](Navigator& n, Globals& g) { return new TfmOneItem(n, g.inbox); }},
+      {kPageOptions, [](Navigator& n, Globals& g) { return new TfmOption(n, g.settings); }},
+      {kPageContexts,
+       [](Navigator& n, Globals& g) { return new TfmContext(n, g.contexts, g.settings); }},
+      {kPageOneContext, [](Navigator& n, Globals& g) { return new TfmOneContext(n, g.contexts); }},
+      {kPageSomeday,
+       [](Navigator& n, Globals& g) {
+         return new TfmSomeday(n, g.someday, g.contexts, g.settings);
+       }},
+      {kPageOneSomeday, [](Navigator& n, Globals& g) { return new TfmOneSomeday(n, g.someday); }},
+      {kPageRef,
+       [](Navigator& n, Globals& g) { return new TfmRef(n, g.refs, g.contexts, g.settings); }},
+      {kPageOneRef, [](Navigator& n, Globals& g) { return new TfmOneRef(n, g.refs); }},
   };
 }

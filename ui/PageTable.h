@@ -4,14 +4,15 @@
 #include <functional>
 #include <vector>
 
-class TfmMain;
+class Navigator;
 class TfmPage;
 struct Globals;
 
-// How the main window makes one of its pages.
+// How the main window makes one of its pages: the page is given the navigator and, of the
+// program's objects, only the stores and settings it uses.
 struct PageSlot {
   int32_t page_id;
-  std::function<TfmPage*(TfmMain&, Globals&)> make;
+  std::function<TfmPage*(Navigator&, Globals&)> make;
 };
 
 // Every page of the program in its order of creation. A page is plugged in here, and only

@@ -6,7 +6,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/Main.h"
+#include "ui/Navigator.h"
 #include "ui/Prompts.h"
 #include "ui/TimeStamps.h"
 #include "ui/Widgets.h"
@@ -20,8 +20,8 @@ constexpr int kBelowNotesRow = kNotesRow + 2;
 
 }  // namespace
 
-TfmEditorBase::TfmEditorBase(TfmMain& main, Globals& globals, const EditorInfo& info)
-    : TfmPage(main, globals, info.form_class), m_info(info) {
+TfmEditorBase::TfmEditorBase(Navigator& nav, const EditorInfo& info)
+    : TfmPage(nav, info.form_class), m_info(info) {
   QLabel* lblTitle = page_heading(info.title, "lblTitle", this);
 
   edtName = make_line_field("edtName", 255, this);
@@ -78,10 +78,12 @@ void TfmEditorBase::save_on_enter(QLineEdit* field) {
 void TfmEditorBase::save() {
   // An editor whose record is gone has nothing to save: Save does what Cancel does.
   if (!has_record()) return cancel();
-  m_main.show_page(return_page(), true);
+  m_nav.show_page(return_page(), true);
 }
 
-void TfmEditorBase::cancel() { m_main.show_page(return_page(), false); }
+void TfmEditorBase::cancel() {
+  m_nav.show_page(return_page(), false);
+}
 
 bool TfmEditorBase::refuse_empty_name() {
   show_error(this, m_info.empty_message);

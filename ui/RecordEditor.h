@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "app/Apputil.h"
 #include "stores/EditedRecord.h"
 #include "ui/Ansi.h"
 #include "ui/Page.h"
@@ -28,7 +27,7 @@ class TfmEditorBase : public TfmPage, public ReturnsToPage {
   Q_OBJECT
 
  public:
-  TfmEditorBase(TfmMain& main, Globals& globals, const EditorInfo& info);
+  TfmEditorBase(Navigator& nav, const EditorInfo& info);
 
  protected:
   // Whether the editor has a record (it loses it when the record is deleted elsewhere).
@@ -76,12 +75,13 @@ class TfmRecordEditor : public TfmEditorBase, public EditsRecord<typename Store:
  public:
   using Record = typename Store::Record;
 
-  TfmRecordEditor(TfmMain& main, Globals& globals, const EditorInfo& info, Store& store)
-      : TfmEditorBase(main, globals, info), m_store(store), m_record(store) {}
+  TfmRecordEditor(Navigator& nav, const EditorInfo& info, Store& store)
+      : TfmEditorBase(nav, info), m_store(store), m_record(store) {}
 
-  // Opens a new record, made by the store.
-  void edit_new() { m_record.edit_new(m_store.create()); }
-  void edit_record(Record* record) override { m_record.edit(record); }
+  void edit(RecordToEdit<Record> record, int32_t return_page) override {
+    m_record.edit(std::move(record));
+    set_return_page(return_page);
+  }
   Record* record() const { return m_record.get(); }
 
   bool sync(bool commit) override {

@@ -21,10 +21,17 @@ const ListPageInfo kInfo{
 
 }  // namespace
 
-TfmRef::TfmRef(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kInfo, globals.refs, kPageRef, kPageOneRef) {}
+TfmRef::TfmRef(Navigator& nav, ZorvoRefMgr& refs, const ZorvoCtxMgr& contexts,
+               const Settings& settings)
+    : TfmRecordList(nav, settings, kInfo, refs, kPageRef, kPageOneRef), m_contexts(contexts) {}
 
-QStringList TfmRef::cells(const RefItem& item) {
-  return {cells::one_line(item.name.view()), cells::context_name(m_g, item.context_id),
-          cells::one_line(item.notes.view())};
+QString TfmRef::cell(const RefItem& item, int column) const {
+  switch (column) {
+    case 0:
+      return cells::one_line(item.name.view());
+    case 1:
+      return cells::context_name(m_contexts, item.context_id);
+    default:
+      return cells::one_line(item.notes.view());
+  }
 }

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "stores/ZorvoCtxMgr.h"
 #include "stores/ZorvoRefMgr.h"
-#include "ui/CheckListPage.h"
-#include "ui/Oneref.h"
+#include "ui/ListPage.h"
 
 // Every reference item, to add, edit or delete.
-class TfmRef : public TfmRecordList<ZorvoRefMgr, TfmOneRef> {
+class TfmRef : public TfmRecordList<ZorvoRefMgr> {
   Q_OBJECT
 
  public:
-  TfmRef(TfmMain& main, Globals& globals);
+  TfmRef(Navigator& nav, ZorvoRefMgr& refs, const ZorvoCtxMgr& contexts, const Settings& settings);
 
  protected:
-  QStringList cells(const RefItem& item) override;
+  QString cell(const RefItem& item, int column) const override;
+
+ private:
+  const ZorvoCtxMgr& m_contexts;
 };

@@ -22,10 +22,20 @@ const ListPageInfo kInfo{
 
 }  // namespace
 
-TfmSomeday::TfmSomeday(TfmMain& main, Globals& globals)
-    : TfmRecordList(main, globals, kInfo, globals.someday, kPageSomeday, kPageOneSomeday) {}
+TfmSomeday::TfmSomeday(Navigator& nav, ZorvoSomedayMgr& someday, const ZorvoCtxMgr& contexts,
+                       const Settings& settings)
+    : TfmRecordList(nav, settings, kInfo, someday, kPageSomeday, kPageOneSomeday),
+      m_contexts(contexts) {}
 
-QStringList TfmSomeday::cells(const SomedayItem& item) {
-  return {cells::one_line(item.name.view()), cells::context_name(m_g, item.context_id),
-          cells::date_time(item.when), cells::one_line(item.notes.view())};
+QString TfmSomeday::cell(const SomedayItem& item, int column) const {
+  switch (column) {
+    case 0:
+      return cells::one_line(item.name.view());
+    case 1:
+      return cells::context_name(m_contexts, item.context_id);
+    case 2:
+      return cells::date_time(item.when);
+    default:
+      return cells::one_line(item.notes.view());
+  }
 }

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "stores/ZorvoCtxMgr.h"
 #include "stores/ZorvoSomedayMgr.h"
-#include "ui/CheckListPage.h"
-#include "ui/Onesomeday.h"
+#include "ui/ListPage.h"
 
 // Every someday/maybe item, to add, edit or delete.
-class TfmSomeday : public TfmRecordList<ZorvoSomedayMgr, TfmOneSomeday> {
+class TfmSomeday : public TfmRecordList<ZorvoSomedayMgr> {
   Q_OBJECT
 
  public:
-  TfmSomeday(TfmMain& main, Globals& globals);
+  TfmSomeday(Navigator& nav, ZorvoSomedayMgr& someday, const ZorvoCtxMgr& contexts,
+             const Settings& settings);
 
  protected:
-  QStringList cells(const SomedayItem& item) override;
+  QString cell(const SomedayItem& item, int column) const override;
+
+ private:
+  const ZorvoCtxMgr& m_contexts;
 };

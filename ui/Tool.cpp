@@ -5,12 +5,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/Main.h"
 #include "ui/LinkLabel.h"
+#include "ui/Navigator.h"
 #include "ui/PageIds.h"
 #include "ui/Pictures.h"
 
-TfmTool::TfmTool(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmTool") {
+TfmTool::TfmTool(Navigator& nav) : TfmPage(nav, "TfmTool") {
   using pictures::Tool;
   const struct {
     Tool picture;
@@ -41,7 +41,7 @@ TfmTool::TfmTool(TfmMain& main, Globals& globals) : TfmPage(main, globals, "TfmT
     bold.setPointSizeF(bold.pointSizeF() * 1.1);
     label->setFont(bold);
     const int32_t page = l.page;
-    auto go = [this, page] { m_main.show_page(page, true); };
+    auto go = [this, page] { m_nav.show_page(page, true); };
     connect(button, &QToolButton::clicked, this, go);
     connect(label, &LinkLabel::clicked, this, go);
     grid->addWidget(button, row, 0);

@@ -8,6 +8,6 @@ class TfmTool : public TfmPage {
   Q_OBJECT
 
  public:
-  TfmTool(TfmMain& main, Globals& globals);
+  explicit TfmTool(Navigator& nav);
   bool sync(bool) override { return true; }
 };

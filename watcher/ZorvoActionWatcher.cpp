@@ -9,9 +9,9 @@
 #include <QWindow>
 #include <chrono>
 
-#include "app/Main.h"
 #include "stores/ZorvoActionMgr.h"
 #include "ui/Ansi.h"
+#include "ui/Navigator.h"
 #include "ui/Pictures.h"
 
 namespace {
@@ -26,9 +26,9 @@ QFont verdana(bool bold, bool underline) {
 
 }  // namespace
 
-ZorvoActionWatcher::ZorvoActionWatcher(TfmMain& main, ZorvoActionMgr& actions)
+ZorvoActionWatcher::ZorvoActionWatcher(Navigator& nav, ZorvoActionMgr& actions)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint),
-      m_main(main),
+      m_nav(nav),
       m_actions(actions),
       m_title_font(verdana(true, false)),
       m_text_font(verdana(false, false)),
@@ -43,13 +43,15 @@ ZorvoActionWatcher::ZorvoActionWatcher(TfmMain& main, ZorvoActionMgr& actions)
 
   m_menu.setObjectName("pmWatcher");
   m_toggle = m_menu.addAction("Hide Action Watcher", this, [this] { toggle_shown(); });
-  m_menu.addAction("Open Vantrel Wizard", this, [this] { m_main.restore_main_window(); });
+  m_menu.addAction("Open Vantrel Wizard", this, [this] { m_nav.restore_main_window(); });
   m_menu.addSeparator();
-  m_menu.addAction("Exit Vantrel Wizard", this, [this] { m_main.request_exit(); });
+  m_menu.addAction("Exit Vantrel Wizard", this, [this] { m_nav.request_exit(); });
   connect(&m_menu, &QMenu::aboutToShow, this, [this] { update_menu(); });
 }
 
-ZorvoActionWatcher::~ZorvoActionWatcher() { stop_watcher(); }
+ZorvoActionWatcher::~ZorvoActionWatcher() {
+  stop_watcher();
+}
 
 bool ZorvoActionWatcher::start_watcher() {
   QScreen* screen = QGuiApplication::primaryScreen();
@@ -66,7 +68,8 @@ void ZorvoActionWatcher::thread_main() {
     lock.unlock();
     // Waits until the user-interface thread has painted: the paint reads the action store,
     // which only that thread may touch.
-    QMetaObject::invokeMethod(this, [this] { refresh(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { refresh(); }, Qt::BlockingQueuedConnection);
     lock.lock();
   }
   m_finished = true;
@@ -103,7 +106,9 @@ void ZorvoActionWatcher::update_menu() {
   m_toggle->setText(m_visible ? "Hide Action Watcher" : "Show Action Watcher");
 }
 
-QString ZorvoActionWatcher::title_text() { return "Vantrel Active Action"; }
+QString ZorvoActionWatcher::title_text() {
+  return "Vantrel Active Action";
+}
 
 QString ZorvoActionWatcher::name_text() const {
   const Action* a = m_actions.active_action();
@@ -143,15 +148,17 @@ void ZorvoActionWatcher::mousePressEvent(QMouseEvent* event) {
     m_drag_offset = event->globalPosition().toPoint() - pos();
     return;
   }
-  m_main.open_running_action();
-  m_main.restore_main_window();
+  m_nav.open_running_action();
+  m_nav.restore_main_window();
 }
 
 void ZorvoActionWatcher::mouseMoveEvent(QMouseEvent* event) {
   if (m_dragging) move(event->globalPosition().toPoint() - m_drag_offset);
 }
 
-void ZorvoActionWatcher::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
+void ZorvoActionWatcher::mouseReleaseEvent(QMouseEvent*) {
+  m_dragging = false;
+}
 
 void ZorvoActionWatcher::contextMenuEvent(QContextMenuEvent* event) {
   m_menu.popup(event->globalPos());

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <thread>
 
-class TfmMain;
+class Navigator;
 class ZorvoActionMgr;
 
 // The small always-on-top window in the top-right corner that shows the running action and its
@@ -24,7 +24,7 @@ class ZorvoActionWatcher : public QWidget {
   static constexpr int kHeight = 160;
   static constexpr int kDragStrip = 24;  // the top strip works as a title bar
 
-  ZorvoActionWatcher(TfmMain& main, ZorvoActionMgr& actions);
+  ZorvoActionWatcher(Navigator& nav, ZorvoActionMgr& actions);
   ~ZorvoActionWatcher() override;
 
   // Shows the window and starts the thread; true when the thread runs.
@@ -57,7 +57,7 @@ class ZorvoActionWatcher : public QWidget {
   void thread_main();
   void update_menu();
 
-  TfmMain& m_main;
+  Navigator& m_nav;
   ZorvoActionMgr& m_actions;
   QFont m_title_font;
   QFont m_text_font;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <new>
+#include <utility>
 
 #include "common/misc/CxCheck.h"
 
@@ -12,15 +15,49 @@
 //
 // The list owns its nodes, not its elements: an element is deleted only when Remove or
 // RemoveAll is asked to release it.
+//
+// A range-for over the list walks it without the cursor, so it can run inside any other walk
+// (and any other walk inside it). Removing the element a range-for stands on ends that walk:
+// collect first, then remove.
 template <class T>
 class CxList {
+  struct Node;
+
  public:
+  class Iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = T*;
+    using difference_type = std::ptrdiff_t;
+    using pointer = T* const*;
+    using reference = T*;
+
+    Iterator() = default;
+    explicit Iterator(const Node* node) : m_node(node) {}
+    T* operator*() const { return m_node->pData; }
+    Iterator& operator++() {
+      m_node = m_node->pNext;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++*this;
+      return before;
+    }
+    bool operator==(const Iterator& other) const { return m_node == other.m_node; }
+
+   private:
+    const Node* m_node = nullptr;
+  };
+
   CxList() = default;
   CxList(const CxList&) = delete;
   CxList& operator=(const CxList&) = delete;
   ~CxList() { RemoveAll(false); }
 
   uint32_t GetCount() const { return m_nCount; }
+  Iterator begin() const { return Iterator(m_pHead); }
+  Iterator end() const { return Iterator(nullptr); }
 
   bool Add(T* element) {
     if (!element) return false;
@@ -96,6 +133,15 @@ class CxList {
     --m_nCount;
     delete node;
     return true;
+  }
+
+  // Exchanges the whole contents, cursor included, with `other`.
+  void Swap(CxList& other) noexcept {
+    std::swap(m_pHead, other.m_pHead);
+    std::swap(m_pTail, other.m_pTail);
+    std::swap(m_pCurr, other.m_pCurr);
+    std::swap(m_nCount, other.m_nCount);
+    std::swap(m_nFindIndex, other.m_nFindIndex);
   }
 
   void RemoveAll(bool release) {

@@ -11,7 +11,8 @@ namespace {
 
 std::string le32(int32_t v) {
   std::string s(4, '\0');
-  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    s[i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
   return s;
 }
 
@@ -105,10 +106,10 @@ TEST_F(InboxStoreTest, IdentifiersAreNeverReused) {
     int32_t next_id;
   };
   const Case cases[] = {
-      {{1, 2, 3}, 3, 5},   // the counter is not above the count: count + 1
-      {{1, 2, 3}, 7, 8},   // a larger stored counter stays
-      {{}, 0, 2},          // an empty file: the count 0 is not below the counter 0
-      {{10, 2}, 4, 11},    // a stored id above the counter raises it
+      {{1, 2, 3}, 3, 5},  // the counter is not above the count: count + 1
+      {{1, 2, 3}, 7, 8},  // a larger stored counter stays
+      {{}, 0, 2},         // an empty file: the count 0 is not below the counter 0
+      {{10, 2}, 4, 11},   // a stored id above the counter raises it
       {{-5, 1}, 9, 10},
   };
   for (const Case& c : cases) {
@@ -181,7 +182,7 @@ TEST_F(InboxStoreTest, RemovalIsAnnouncedBeforeTheRecordIsFreed) {
 
 TEST_F(InboxStoreTest, AnEditorCommitsANewRecordAsAStoredCopy) {
   EditedRecord<ZorvoInboxItemMgr> editor(store);
-  editor.edit_new(store.create());
+  editor.edit(store.create());
   InboxItem* detached = editor.get();
   detached->name = "typed";
   clock.advance_seconds(5);
@@ -200,7 +201,7 @@ TEST_F(InboxStoreTest, AnEditorCommitsANewRecordAsAStoredCopy) {
   // Removing the record from the store takes it from the editor too.
   store.remove(stored);
   EXPECT_EQ(editor.get(), nullptr);
-  editor.edit_new(store.create());
+  editor.edit(store.create());
   editor.drop();  // a new record that is never committed never reaches the store
   EXPECT_EQ(store.count(), 0u);
 }

@@ -10,11 +10,26 @@
 namespace {
 
 const char* const kKeysInOrder[] = {
-    "ToWelcome",      "SaveToOL",       "SaveToPD",     "StartLast",
-    "LastID",         "ShowCompleted",  "ShowColor",    "HighColor",
-    "NormalColor",    "LowColor",       "CompletedColor", "OverDueColor",
-    "ActiveColor",    "ShowActionMode", "ShowActionProjectID", "ShowActionContextID",
-    "AlertDeletion",  "AlertNotSaved",  "AutoSave",     "AutoSaveInterval",
+    "ToWelcome",
+    "SaveToOL",
+    "SaveToPD",
+    "StartLast",
+    "LastID",
+    "ShowCompleted",
+    "ShowColor",
+    "HighColor",
+    "NormalColor",
+    "LowColor",
+    "CompletedColor",
+    "OverDueColor",
+    "ActiveColor",
+    "ShowActionMode",
+    "ShowActionProjectID",
+    "ShowActionContextID",
+    "AlertDeletion",
+    "AlertNotSaved",
+    "AutoSave",
+    "AutoSaveInterval",
 };
 
 std::string settings_text(std::initializer_list<std::pair<const char*, const char*>> kv) {
@@ -31,16 +46,26 @@ TEST(SettingsTest, AFirstStartUsesTheDefaultsAndExitWritesEveryKeyInOrder) {
   load_settings(ini, s);
   EXPECT_EQ(s.HighColor, 255);
   ASSERT_TRUE(save_settings(ini, s));
-  EXPECT_EQ(read_file(ini.File()),
-            settings_text({{"ToWelcome", "0"}, {"SaveToOL", "0"}, {"SaveToPD", "0"},
-                           {"StartLast", "1"}, {"LastID", "0"}, {"ShowCompleted", "0"},
-                           {"ShowColor", "1"}, {"HighColor", "255"}, {"NormalColor", "0"},
-                           {"LowColor", "32768"}, {"CompletedColor", "8421504"},
-                           {"OverDueColor", "255"}, {"ActiveColor", "16711680"},
-                           {"ShowActionMode", "1"}, {"ShowActionProjectID", "0"},
-                           {"ShowActionContextID", "0"}, {"AlertDeletion", "1"},
-                           {"AlertNotSaved", "1"}, {"AutoSave", "1"},
-                           {"AutoSaveInterval", "5"}}));
+  EXPECT_EQ(read_file(ini.File()), settings_text({{"ToWelcome", "0"},
+                                                  {"SaveToOL", "0"},
+                                                  {"SaveToPD", "0"},
+                                                  {"StartLast", "1"},
+                                                  {"LastID", "0"},
+                                                  {"ShowCompleted", "0"},
+                                                  {"ShowColor", "1"},
+                                                  {"HighColor", "255"},
+                                                  {"NormalColor", "0"},
+                                                  {"LowColor", "32768"},
+                                                  {"CompletedColor", "8421504"},
+                                                  {"OverDueColor", "255"},
+                                                  {"ActiveColor", "16711680"},
+                                                  {"ShowActionMode", "1"},
+                                                  {"ShowActionProjectID", "0"},
+                                                  {"ShowActionContextID", "0"},
+                                                  {"AlertDeletion", "1"},
+                                                  {"AlertNotSaved", "1"},
+                                                  {"AutoSave", "1"},
+                                                  {"AutoSaveInterval", "5"}}));
 }
 
 TEST(SettingsTest, EveryKeyRoundTripsAndUnknownKeysStay) {
@@ -121,8 +146,11 @@ TEST_F(DataFolderTest, FailsWithoutAFolderAndLeavesThePath) {
 TEST_F(DataFolderTest, GlobalsMoveTheirFilesIntoIt) {
   TempFolder home(true);
   Globals g;
-  g.use_data_folder();
+  std::string found;
+  ASSERT_TRUE(data_folder(found));
+  g.use_folder(found);
   std::string folder = home.path() + "morvane/Zorvo-Wizard/";
+  EXPECT_EQ(g.folder, folder);
   EXPECT_EQ(g.ini.File(), folder + "morvane.ini");
   EXPECT_EQ(g.inbox.default_path(), folder + "ZorvoInbox.dat");
   EXPECT_EQ(g.refs.default_path(), folder + "ZorvoRef.dat");

@@ -28,7 +28,7 @@ class ContextStoreTest : public ::testing::Test {
 
 TEST_F(ContextStoreTest, AFirstStartGetsTheDefaultContextsSavedAndStillDirty) {
   store.reload();
-  const char* names[] = {".Project", "@Agendas", "@Anywhere", "@Calls", "@Emails", "@Home",
+  const char* names[] = {".Project", "@Agendas", "@Anywhere", "@Calls", "@Emails",       "@Home",
                          "@Office",  "@Out",     "@Wait For", "@Web",   "@Someday/Maybe"};
   int32_t id = 1;
   Context* c = store.first();
@@ -177,7 +177,7 @@ TEST_F(ActionStoreTest, RemovingOrClearingEmptiesTheRunningActionCache) {
 
 TEST_F(ActionStoreTest, ANewActionStartedInTheEditorRunsOnAsItsStoredCopy) {
   EditedRecord<ZorvoActionMgr> editor(store);
-  editor.edit_new(store.create());
+  editor.edit(store.create());
   store.set_active(editor.get(), kStatusPaused);
   Action* stored = editor.commit();
   EXPECT_EQ(store.active_action(), stored);
@@ -185,7 +185,7 @@ TEST_F(ActionStoreTest, ANewActionStartedInTheEditorRunsOnAsItsStoredCopy) {
   EXPECT_EQ(stored->spent_seconds, 3);
 
   // Discarded instead of stored: nothing runs afterwards.
-  editor.edit_new(store.create());
+  editor.edit(store.create());
   store.set_active(editor.get(), kStatusPaused);
   EXPECT_EQ(stored->status, kStatusPaused);
   editor.drop();
@@ -234,9 +234,9 @@ TEST_F(AllStoresTest, AFirstStartLoadsEmptyStoresAndTheDefaultContexts) {
   g.use_folder(dir.path());
   load_settings(g.ini, g.settings);
   load_all_stores(g);
-  EXPECT_EQ(g.inbox.count() + g.projects.count() + g.actions.count() + g.someday.count() +
-                g.refs.count(),
-            0u);
+  EXPECT_EQ(
+      g.inbox.count() + g.projects.count() + g.actions.count() + g.someday.count() + g.refs.count(),
+      0u);
   EXPECT_EQ(g.contexts.count(), 11u);
   EXPECT_TRUE(save_stores_and_settings(g).empty());
   EXPECT_TRUE(file_exists(g.ini.File()));

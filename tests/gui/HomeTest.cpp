@@ -48,8 +48,8 @@ TEST_F(HomeTest, CountsWhatIsOpen) {
   add(g().projects, "house", 0);
   add(g().projects, "finished", kStatusCompleted);
   add(g().projects, "dropped", kStatusDisabled);
-  for (int32_t s : {kStatusNotStarted, kStatusPaused, kStatusStopped, kStatusCompleted,
-                    kStatusDisabled, 0})
+  for (int32_t s :
+       {kStatusNotStarted, kStatusPaused, kStatusStopped, kStatusCompleted, kStatusDisabled, 0})
     add(g().actions, "step", s);
   EXPECT_EQ(text("lblInboxNum"), "0");  // not refreshed while shown
   show_home();
@@ -67,10 +67,12 @@ TEST_F(HomeTest, CountsWhatIsOpen) {
 TEST_F(HomeTest, LinksLeadToTheirPages) {
   start();
   const std::pair<const char*, int32_t> links[] = {
-      {"btnCollect", kPageInbox},   {"btnProcess", kPageProcess}, {"btnOrganize", kPageProcess},
-      {"btnReview", kPageReview},   {"btnDo", kPageActions},      {"lblInboxNum", kPageInbox},
-      {"Label5", kPageInbox},       {"lblNumProjects", kPageReview}, {"Label6", kPageReview},
-      {"lblNumActions", kPageActions}, {"Label7", kPageActions},
+      {"btnCollect", kPageInbox},    {"btnProcess", kPageProcess},
+      {"btnOrganize", kPageProcess}, {"btnReview", kPageReview},
+      {"btnDo", kPageActions},       {"lblInboxNum", kPageInbox},
+      {"Label5", kPageInbox},        {"lblNumProjects", kPageReview},
+      {"Label6", kPageReview},       {"lblNumActions", kPageActions},
+      {"Label7", kPageActions},
   };
   for (auto [name, target] : links) {
     click(kPageHome, name);
@@ -90,7 +92,7 @@ TEST_F(HomeTest, TheCurrentActionOpensInTheEditorOrTheActionsPage) {
   EXPECT_EQ(current_page(), kPageOneAction);
   StubPage* editor = stub(kPageOneAction);
   ASSERT_NE(editor, nullptr);
-  EXPECT_EQ(editor->edited, running);
+  EXPECT_EQ(editor->edited_action(), running);
   EXPECT_EQ(editor->return_page(), kPageActions);
 }
 

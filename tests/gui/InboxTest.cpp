@@ -42,7 +42,7 @@ TEST_F(InboxTest, ListsWhatIsNotProcessedCompletelyWithItsStatusAndTime) {
   EXPECT_EQ(cell(kPageInbox, 0, 2), "Not Processed");
   EXPECT_EQ(cell(kPageInbox, 0, 3), "first line second line");
   EXPECT_EQ(cell(kPageInbox, 1, 2), "Processing");
-  EXPECT_EQ(list(kPageInbox)->topLevelItem(0)->checkState(0), Qt::Unchecked);
+  EXPECT_FALSE(ticked(kPageInbox, 0));
 }
 
 TEST_F(InboxTest, ProcessNowIsForTheSelectedItem) {
@@ -53,7 +53,7 @@ TEST_F(InboxTest, ProcessNowIsForTheSelectedItem) {
   EXPECT_TRUE(enabled(kPageInbox, "btnProcess"));
   click(kPageInbox, "btnProcess");
   EXPECT_EQ(current_page(), kPageProcess);
-  EXPECT_EQ(stub(kPageProcess)->edited_item, g().inbox.first());
+  EXPECT_EQ(stub(kPageProcess)->taken_item, g().inbox.first());
 }
 
 TEST_F(InboxTest, TheEditorShowsTheStatusAndTheTimes) {
@@ -71,9 +71,8 @@ TEST_F(InboxTest, TheEditorShowsTheStatusAndTheTimes) {
   EXPECT_EQ(text(kPageOneItem, "lblUpdateTime"), "12/09/2025 06:00:00");
   EXPECT_EQ(control<QPushButton>(page(kPageOneItem), "btnSave")->text(), "Save && Return");
   // An item processed completely (reachable from the Process page) shows "Not Processed".
-  g().inbox.first();
   auto* editor = dynamic_cast<EditsRecord<InboxItem>*>(page(kPageOneItem));
-  editor->edit_record(g().inbox.next());
+  editor->edit(*std::next(g().inbox.records().begin()), kPageInbox);
   main().show_page(kPageHome, false);
   main().show_page(kPageOneItem, false);
   EXPECT_EQ(status->currentText(), "Not Processed");
@@ -104,7 +103,7 @@ TEST_F(InboxTest, ProcessNowInTheEditorStoresANewItemFirst) {
   EXPECT_EQ(g().inbox.first()->name, "Plan the garden");
   EXPECT_EQ(g().inbox.first()->state, kStateChanged);
   EXPECT_EQ(current_page(), kPageProcess);
-  EXPECT_EQ(stub(kPageProcess)->edited_item, g().inbox.first());  // the stored copy
+  EXPECT_EQ(stub(kPageProcess)->taken_item, g().inbox.first());  // the stored copy
   click("lblInbox");
   // Refused without a description, with the editor's own message.
   click(kPageInbox, "btnAdd");

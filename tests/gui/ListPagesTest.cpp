@@ -32,7 +32,9 @@ struct ListPage {
   } store;
 };
 
-void PrintTo(const ListPage& page, std::ostream* os) { *os << page.what; }
+void PrintTo(const ListPage& page, std::ostream* os) {
+  *os << page.what;
+}
 
 template <class Store>
 void with_store(ListPage& page, Store Globals::*store) {
@@ -60,30 +62,48 @@ void with_store(ListPage& page, Store Globals::*store) {
 
 std::vector<ListPage> list_pages() {
   std::vector<ListPage> pages = {
-      {"Inbox", kPageInbox, kPageOneItem,
-       {"Description", "Update Time", "Status", "Notes"}, "Properties",
+      {"Inbox",
+       kPageInbox,
+       kPageOneItem,
+       {"Description", "Update Time", "Status", "Notes"},
+       "Properties",
        {"Select All", "Clear", "-", "Add Item", "Item Properties", "Delete Item", "-",
         "Process Now"},
        "Are you sure to delete the 1 selected inbox item?",
        "Are you sure to delete the 2 selected inbox items?",
-       "The stuff name field can not be empty.", {}},
-      {"Contexts", kPageContexts, kPageOneContext, {"Name", "Notes"}, "Properties",
+       "The stuff name field can not be empty.",
+       {}},
+      {"Contexts",
+       kPageContexts,
+       kPageOneContext,
+       {"Name", "Notes"},
+       "Properties",
        {"Select All", "Clear", "-", "Add Context", "Context Properties", "Delete Context"},
        "Are you sure to delete the 1 selected context record?",
        "Are you sure to delete the 2 selected context records?",
-       "Context name field can not be empty.", {}},
-      {"Someday", kPageSomeday, kPageOneSomeday, {"Description", "Context", "When", "Notes"},
+       "Context name field can not be empty.",
+       {}},
+      {"Someday",
+       kPageSomeday,
+       kPageOneSomeday,
+       {"Description", "Context", "When", "Notes"},
        "Details",
        {"Select All", "Clear", "-", "Add Someday/Maybe", "Someday/Maybe Details",
         "Delete Someday/Maybe"},
        "Are you sure to delete the 1 selected Someday/Maybe record?",
        "Are you sure to delete the 2 selected Someday/Maybe records?",
-       "The description field can not be empty.", {}},
-      {"Reference", kPageRef, kPageOneRef, {"Description", "Context", "Notes"}, "Details",
+       "The description field can not be empty.",
+       {}},
+      {"Reference",
+       kPageRef,
+       kPageOneRef,
+       {"Description", "Context", "Notes"},
+       "Details",
        {"Select All", "Clear", "-", "Add Reference", "Reference Details", "Delete Reference"},
        "Are you sure to delete the 1 selected Reference record?",
        "Are you sure to delete the 2 selected Reference records?",
-       "The description field can not be empty.", {}},
+       "The description field can not be empty.",
+       {}},
   };
   with_store(pages[0], &Globals::inbox);
   with_store(pages[1], &Globals::contexts);
@@ -129,8 +149,8 @@ TEST_P(ListPageTest, AnEmptyListOffersOnlyAdd) {
   show_list();
   EXPECT_EQ(rows(list_id()), 0);
   QStringList titles;
-  for (int c = 0; c < list(list_id())->columnCount(); ++c)
-    titles << list(list_id())->headerItem()->text(c);
+  for (int c = 0; c < list(list_id())->model()->columnCount(); ++c)
+    titles << list(list_id())->model()->headerData(c, Qt::Horizontal).toString();
   EXPECT_EQ(titles, p().columns);
   EXPECT_EQ(control<QPushButton>(page(list_id()), "btnProp")->text(), p().details);
   EXPECT_EQ(menu_captions(), p().menu);
@@ -147,12 +167,11 @@ TEST_P(ListPageTest, TicksAndTheSelectionEnableTheButtons) {
   ASSERT_EQ(rows(list_id()), 3);
   EXPECT_EQ(cell(list_id(), 1, 0), "second");
   auto state = [&] {
-    return std::vector<bool>{enabled(list_id(), "btnSelAll"), enabled(list_id(), "btnClear"),
-                             enabled(list_id(), "btnProp"), enabled(list_id(), "btnDelete"),
-                             menu_entry("pmiSelAll")->isEnabled(),
-                             menu_entry("pmiClear")->isEnabled(),
-                             menu_entry("pmiProp")->isEnabled(),
-                             menu_entry("pmiDelete")->isEnabled()};
+    return std::vector<bool>{
+        enabled(list_id(), "btnSelAll"),      enabled(list_id(), "btnClear"),
+        enabled(list_id(), "btnProp"),        enabled(list_id(), "btnDelete"),
+        menu_entry("pmiSelAll")->isEnabled(), menu_entry("pmiClear")->isEnabled(),
+        menu_entry("pmiProp")->isEnabled(),   menu_entry("pmiDelete")->isEnabled()};
   };
   EXPECT_EQ(state(), (std::vector<bool>{true, false, false, false, true, false, false, false}));
   select(list_id(), 1);
@@ -160,9 +179,9 @@ TEST_P(ListPageTest, TicksAndTheSelectionEnableTheButtons) {
   tick(list_id(), 2);
   EXPECT_EQ(state(), (std::vector<bool>{true, true, true, true, true, true, true, true}));
   click(list_id(), "btnClear");
-  for (int r = 0; r < 3; ++r) EXPECT_EQ(list(list_id())->topLevelItem(r)->checkState(0), Qt::Unchecked);
+  for (int r = 0; r < 3; ++r) EXPECT_FALSE(ticked(list_id(), r));
   menu_entry("pmiSelAll")->trigger();
-  for (int r = 0; r < 3; ++r) EXPECT_EQ(list(list_id())->topLevelItem(r)->checkState(0), Qt::Checked);
+  for (int r = 0; r < 3; ++r) EXPECT_TRUE(ticked(list_id(), r));
 }
 
 TEST_P(ListPageTest, DeleteAsksWithTheCountAndRemovesExactlyTheTickedRows) {
@@ -177,7 +196,7 @@ TEST_P(ListPageTest, DeleteAsksWithTheCountAndRemovesExactlyTheTickedRows) {
   EXPECT_EQ(question.icon, Prompts::Icon::Question);
   EXPECT_EQ(question.buttons, Prompts::Yes | Prompts::No | Prompts::Cancel);
   EXPECT_EQ(p().store.count(g()), 4u);  // declined: nothing changes, the tick stays
-  EXPECT_EQ(list(list_id())->topLevelItem(1)->checkState(0), Qt::Checked);
+  EXPECT_TRUE(ticked(list_id(), 1));
 
   tick(list_id(), 3);
   select(list_id(), 2);  // selected but not ticked: stays
@@ -239,8 +258,8 @@ TEST_P(ListPageTest, AddAndCancelStoresNothingAndSkipsTheIdentifier) {
 TEST_P(ListPageTest, EditingARecordChangesItInPlace) {
   fill({"one", "two", "three"});
   clock.advance_seconds(3600);
-  QTreeWidget* l = list(list_id());
-  QPoint row = l->visualItemRect(l->topLevelItem(1)).center();
+  RecordListView* l = list(list_id());
+  QPoint row = l->visualRect(l->model()->index(1, 0)).center();
   QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, row);
   QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, row);
   ASSERT_EQ(current_page(), editor_id());

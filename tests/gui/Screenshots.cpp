@@ -6,15 +6,11 @@
 #include <QDir>
 #include <QTest>
 #include <filesystem>
+#include <iterator>
 
 #include "app/Main.h"
 #include "app/Program.h"
 #include "support/TempFolder.h"
-#include "ui/CheckListPage.h"
-#include "ui/Onecontext.h"
-#include "ui/Oneitem.h"
-#include "ui/Oneref.h"
-#include "ui/Onesomeday.h"
 #include "ui/PageIds.h"
 #include "watcher/ZorvoActionWatcher.h"
 
@@ -32,15 +28,13 @@ void add(Store& store, const char* name, Fill fill) {
 void fill_stores(Globals& g) {
   auto none = [](auto&) {};
   add(g.inbox, "Call the plumber about the leaking tap", none);
-  add(g.inbox, "Renew the car insurance before March", [](InboxItem& i) {
-    i.notes = "Compare at least three offers.";
-  });
-  add(g.inbox, "Idea: a reading corner in the living room", [](InboxItem& i) {
-    i.process_status = kProcessing;
-  });
+  add(g.inbox, "Renew the car insurance before March",
+      [](InboxItem& i) { i.notes = "Compare at least three offers."; });
+  add(g.inbox, "Idea: a reading corner in the living room",
+      [](InboxItem& i) { i.process_status = kProcessing; });
   add(g.inbox, "Return the library books", none);
   add(g.inbox, "Book flights for the conference in Lisbon", none);
-  for (Context* c = g.contexts.first(); c; c = g.contexts.next())
+  for (Context* c : g.contexts.records())
     if (c->name == "@Calls") c->notes = "Phone calls I can make anywhere with my mobile.";
   add(g.someday, "Learn to play the cello", [](SomedayItem& s) { s.when = 46100.75; });
   add(g.someday, "Visit Iceland in winter", [](SomedayItem& s) {
@@ -57,10 +51,9 @@ void fill_stores(Globals& g) {
   });
   add(g.refs, "Wi-Fi password of the cottage", [](RefItem& r) { r.context_id = 6; });
   add(g.refs, "Warranty of the washing machine", [](RefItem& r) { r.notes = "Until 2028."; });
-  add(g.actions, "Draft the quarterly budget review for the board", [](Action& a) {
-    a.spent_seconds = 3725;
-  });
-  g.actions.set_active(g.actions.first(), kStatusPaused);
+  add(g.actions, "Draft the quarterly budget review for the board",
+      [](Action& a) { a.spent_seconds = 3725; });
+  g.actions.set_active(*g.actions.records().begin(), kStatusPaused);
 }
 
 }  // namespace
@@ -88,22 +81,16 @@ int main(int argc, char** argv) {
   shoot(kPageSomeday, "someday.png");
   shoot(kPageRef, "reference.png");
   Globals& g = program.globals();
-  auto edit = [&](auto* editor, auto* record, int32_t page, int32_t back, const char* file) {
-    editor->edit_record(record);
-    editor->set_return_page(back);
-    shoot(page, file);
+  auto edit = [&](int32_t editor, auto* record, int32_t back, const char* file) {
+    main.open_editor(editor, record, back);
+    QTest::qWait(50);
+    main.grab().save(out.filePath(file));
   };
-  g.inbox.first();
-  edit(dynamic_cast<TfmOneItem*>(main.page_by_id(kPageOneItem)), g.inbox.next(), kPageOneItem,
-       kPageInbox, "item-editor.png");
-  g.contexts.first();
-  edit(dynamic_cast<TfmOneContext*>(main.page_by_id(kPageOneContext)), g.contexts.find(4),
-       kPageOneContext, kPageContexts, "context-editor.png");
-  g.someday.first();
-  edit(dynamic_cast<TfmOneSomeday*>(main.page_by_id(kPageOneSomeday)), g.someday.next(),
-       kPageOneSomeday, kPageSomeday, "someday-editor.png");
-  edit(dynamic_cast<TfmOneRef*>(main.page_by_id(kPageOneRef)), g.refs.first(), kPageOneRef,
-       kPageRef, "reference-editor.png");
+  auto second = [](const auto& store) { return *std::next(store.records().begin()); };
+  edit(kPageOneItem, second(g.inbox), kPageInbox, "item-editor.png");
+  edit(kPageOneContext, g.contexts.find(4), kPageContexts, "context-editor.png");
+  edit(kPageOneSomeday, second(g.someday), kPageSomeday, "someday-editor.png");
+  edit(kPageOneRef, *g.refs.records().begin(), kPageRef, "reference-editor.png");
   main.watcher()->grab().save(out.filePath("watcher.png"));
   main.exit_without_questions();
   return 0;

@@ -91,7 +91,7 @@ TEST_F(WatcherTest, AClickBelowTheTopStripOpensTheRunningAction) {
   Action* running = run_action("call", 0);
   QTest::mouseClick(&watcher(), Qt::LeftButton, {}, QPoint(100, 80));
   EXPECT_EQ(current_page(), kPageOneAction);
-  EXPECT_EQ(stub(kPageOneAction)->edited, running);
+  EXPECT_EQ(stub(kPageOneAction)->edited_action(), running);
   EXPECT_EQ(stub(kPageOneAction)->return_page(), kPageActions);
 }
 

@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <filesystem>
 
-ProgramFixture::ProgramFixture() { std::filesystem::create_directories(data_folder()); }
+ProgramFixture::ProgramFixture() {
+  std::filesystem::create_directories(data_folder());
+}
 
 ProgramFixture::~ProgramFixture() {
   // A test that did not exit still must not leave the window or its thread behind.
@@ -35,24 +37,31 @@ void ProgramFixture::click(QWidget* w) {
   QApplication::processEvents();
 }
 
-QTreeWidget* ProgramFixture::list(int32_t page_id) {
-  QTreeWidget* l = page(page_id)->findChild<QTreeWidget*>();
+RecordListView* ProgramFixture::list(int32_t page_id) {
+  RecordListView* l = page(page_id)->findChild<RecordListView*>();
   EXPECT_NE(l, nullptr) << "page " << page_id << " has no list";
   return l;
 }
 
-int ProgramFixture::rows(int32_t page_id) { return list(page_id)->topLevelItemCount(); }
+int ProgramFixture::rows(int32_t page_id) {
+  return list(page_id)->model()->rowCount();
+}
 
 QString ProgramFixture::cell(int32_t page_id, int row, int column) {
-  return list(page_id)->topLevelItem(row)->text(column);
+  return list(page_id)->model()->index(row, column).data().toString();
 }
 
 void ProgramFixture::tick(int32_t page_id, int row, bool ticked) {
-  list(page_id)->topLevelItem(row)->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+  QAbstractItemModel* m = list(page_id)->model();
+  m->setData(m->index(row, 0), ticked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+}
+
+bool ProgramFixture::ticked(int32_t page_id, int row) {
+  return list(page_id)->model()->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked;
 }
 
 void ProgramFixture::select(int32_t page_id, int row) {
-  list(page_id)->setCurrentItem(list(page_id)->topLevelItem(row));
+  list(page_id)->setCurrentIndex(list(page_id)->model()->index(row, 0));
 }
 
 void ProgramFixture::type(int32_t page_id, const char* field, const QString& text) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QTreeWidget>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -15,9 +14,12 @@
 #include "support/StubPages.h"
 #include "support/TempFolder.h"
 #include "ui/Page.h"
+#include "ui/RecordListView.h"
 
 // Test failures show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 // Starts the whole program inside the test, on a temporary data folder, with scripted prompts
 // and a stand-in for every page that is not built yet; the test drives it through its widgets
@@ -58,15 +60,18 @@ class ProgramFixture : public ::testing::Test {
   void click(int32_t page_id, const char* name) { click(control(page(page_id), name)); }
   void click(const char* name) { click(control(name)); }
 
-  // The list control of a list page, its rows and cells.
-  QTreeWidget* list(int32_t page_id);
+  // The list control of a list page, its rows, cells and ticks.
+  RecordListView* list(int32_t page_id);
   int rows(int32_t page_id);
   QString cell(int32_t page_id, int row, int column);
   void tick(int32_t page_id, int row, bool ticked = true);
+  bool ticked(int32_t page_id, int row);
   void select(int32_t page_id, int row);
   // Replaces a one-line field's text the way typing does.
   void type(int32_t page_id, const char* field, const QString& text);
-  bool enabled(int32_t page_id, const char* name) { return control(page(page_id), name)->isEnabled(); }
+  bool enabled(int32_t page_id, const char* name) {
+    return control(page(page_id), name)->isEnabled();
+  }
 
   TempFolder home{true};
   FakeClock clock{46000.5};  // 12:00 on a fixed day

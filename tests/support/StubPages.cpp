@@ -9,14 +9,22 @@ std::vector<PageSlot> pages_with_stubs() {
     int32_t id;
     const char* form_class;
   } all[] = {
-      {kPageHome, "TfmHome"},           {kPageInbox, "TfmInbox"},
-      {kPageProcess, "TfmPlan"},        {kPageReview, "TfmReview"},
-      {kPageActions, "TfmAction"},      {kPageTools, "TfmTool"},
-      {kPageOneItem, "TfmOneItem"},     {kPageOneAction, "TfmOneAction"},
-      {kPageOneProject, "TfmOneProject"}, {kPageOptions, "TfmOption"},
-      {kPageContexts, "TfmContext"},    {kPageOneContext, "TfmOneContext"},
-      {kPageSomeday, "TfmSomeday"},     {kPageOneSomeday, "TfmOneSomeday"},
-      {kPageRef, "TfmRef"},             {kPageOneRef, "TfmOneRef"},
+      {kPageHome, "TfmHome"},
+      {kPageInbox, "TfmInbox"},
+      {kPageProcess, "TfmPlan"},
+      {kPageReview, "TfmReview"},
+      {kPageActions, "TfmAction"},
+      {kPageTools, "TfmTool"},
+      {kPageOneItem, "TfmOneItem"},
+      {kPageOneAction, "TfmOneAction"},
+      {kPageOneProject, "TfmOneProject"},
+      {kPageOptions, "TfmOption"},
+      {kPageContexts, "TfmContext"},
+      {kPageOneContext, "TfmOneContext"},
+      {kPageSomeday, "TfmSomeday"},
+      {kPageOneSomeday, "TfmOneSomeday"},
+      {kPageRef, "TfmRef"},
+      {kPageOneRef, "TfmOneRef"},
       {kPageAlarm, "TfmAlarm"},
   };
   std::vector<PageSlot> built = standard_pages();
@@ -29,9 +37,8 @@ std::vector<PageSlot> pages_with_stubs() {
       continue;
     }
     const char* name = p.form_class;
-    pages.push_back({p.id, [name](TfmMain& m, Globals& g) -> TfmPage* {
-                       return new StubPage(m, g, name);
-                     }});
+    pages.push_back(
+        {p.id, [name](Navigator& nav, Globals&) -> TfmPage* { return new StubPage(nav, name); }});
   }
   return pages;
 }

@@ -8,26 +8,32 @@
 #include "ui/PageTable.h"
 
 // Stands in for a page that is not built yet: counts its fills and commits, and can refuse to
-// be left. The stand-ins for the action editor and the reminders page also take what their
-// openers hand them.
+// be left. It takes what the openers of the action editor, the Process page and the reminders
+// page hand them.
 class StubPage : public TfmPage,
                  public ReturnsToPage,
                  public EditsRecord<Action>,
-                 public EditsRecord<InboxItem> {
+                 public TakesRecord<InboxItem> {
  public:
-  StubPage(TfmMain& main, Globals& g, const char* name) : TfmPage(main, g, name) {}
+  StubPage(Navigator& nav, const char* name) : TfmPage(nav, name) {}
   bool sync(bool commit) override {
     ++(commit ? commits : fills);
     return !(commit && refuse);
   }
-  void edit_record(Action* record) override { edited = record; }
-  void edit_record(InboxItem* item) override { edited_item = item; }
+  void edit(RecordToEdit<Action> record, int32_t return_page) override {
+    m_action = std::move(record);
+    set_return_page(return_page);
+  }
+  void take_record(InboxItem* item) override { taken_item = item; }
+  Action* edited_action() const { return m_action.get(); }
 
   int fills = 0;
   int commits = 0;
   bool refuse = false;
-  Action* edited = nullptr;
-  InboxItem* edited_item = nullptr;
+  InboxItem* taken_item = nullptr;
+
+ private:
+  RecordToEdit<Action> m_action{nullptr};
 };
 
 // The program's pages, with a stand-in for every page identifier that has no page yet.
