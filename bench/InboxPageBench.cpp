@@ -1,11 +1,13 @@
-// The Inbox page filled from 10,000 items against a bare QTreeWidget filled with the same
-// 10,000 rows of text (check boxes included), in the same run, headless. The bare list makes its
+// The Inbox page shown over 100,000 items against a bare QTreeWidget filled with the same
+// 100,000 rows of text (check boxes included), in the same run, headless. The bare list makes its
 // cell texts from plain strings on every fill, as any list of stored text must; both lists are
-// painted once, as a show does.
+// painted once, as a show does. The page's list is a view over the store's records, so its fill
+// costs one pointer a row and only the rows in sight make their texts.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "BenchMain.h"
@@ -19,7 +21,7 @@
 
 namespace {
 
-constexpr int kItems = 10000;
+constexpr int kItems = 100000;
 
 struct Fixture {
   Fixture() {
@@ -39,15 +41,16 @@ struct Fixture {
     TfmMain& main = *program->main_window();
     main.show_page(kPageInbox, false);
     inbox = main.page_by_id(kPageInbox);
-    list = inbox->findChild<QTreeWidget*>();
+    list = inbox->findChild<QTreeView*>();
     // The bare list: the same size, columns and rows, in a window of its own.
     bare.setColumnCount(4);
     bare.setHeaderLabels({"Description", "Update Time", "Status", "Notes"});
     bare.resize(list->size());
     bare.show();
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    const QAbstractItemModel* shown = list->model();
+    for (int i = 0; i < shown->rowCount(); ++i) {
       std::vector<std::string> row;
-      for (int c = 0; c < 4; ++c) row.push_back(list->topLevelItem(i)->text(c).toStdString());
+      for (int c = 0; c < 4; ++c) row.push_back(shown->index(i, c).data().toString().toStdString());
       rows.push_back(row);
     }
   }
@@ -59,7 +62,7 @@ struct Fixture {
   std::filesystem::path home;
   std::unique_ptr<Program> program;
   TfmPage* inbox;
-  QTreeWidget* list;
+  QTreeView* list;
   QTreeWidget bare;
   std::vector<std::vector<std::string>> rows;
 };
@@ -75,7 +78,7 @@ void BM_InboxPageFill(benchmark::State& state) {
     f.inbox->sync(false);
     f.list->repaint();
   }
-  state.counters["rows"] = f.list->topLevelItemCount();
+  state.counters["rows"] = f.list->model()->rowCount();
 }
 
 void BM_BareTreeFill(benchmark::State& state) {
@@ -98,7 +101,7 @@ void BM_BareTreeFill(benchmark::State& state) {
 }
 
 struct Registration {
-  Registration() { compare_to_baseline("BM_InboxPageFill", "BM_BareTreeFill", 1.5); }
+  Registration() { compare_to_baseline("BM_InboxPageFill", "BM_BareTreeFill", 0.1); }
 } registration;
 
 }  // namespace

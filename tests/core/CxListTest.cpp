@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 // An element that counts how many of its kind are alive, to see what the list releases.
@@ -96,6 +98,32 @@ TEST_F(CxListTest, RemoveOfAForeignElementChangesNothing) {
   EXPECT_FALSE(list.Remove(&stranger, true));
   EXPECT_EQ(list.GetCount(), 3u);
   EXPECT_EQ(Counted::alive, 4);
+}
+
+TEST_F(CxListTest, ARangeForLeavesTheCursorWhereItWas) {
+  EXPECT_EQ(list.GetFirst(), a);
+  std::string seen;
+  for (Counted* outer : list) {
+    for (Counted* inner : list) seen += inner->name;  // a walk inside the walk
+    seen += outer->name;
+    seen += ' ';
+  }
+  EXPECT_EQ(seen, "ABCA ABCB ABCC ");
+  EXPECT_EQ(list.GetNext(), b);  // the cursor walk goes on from A
+  CxList<Counted> empty;
+  for (Counted* none : empty) ADD_FAILURE() << none->name;
+}
+
+TEST_F(CxListTest, SwapExchangesTheWholeContents) {
+  CxList<Counted> other;
+  auto* d = new Counted('D');
+  other.Add(d);
+  list.GetAt(1);
+  list.Swap(other);
+  EXPECT_EQ(list.GetCount(), 1u);
+  EXPECT_EQ(list.GetFirst(), d);
+  EXPECT_EQ(other.GetNext(), c);  // the cursor moved along with its nodes
+  other.RemoveAll(true);
 }
 
 TEST_F(CxListTest, ReleaseOnlyWhenAsked) {

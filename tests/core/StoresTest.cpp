@@ -84,14 +84,9 @@ class ActionStoreTest : public ::testing::Test {
     a->status = status;
     return a;
   }
-  // What the main timer does with the running action each second.
+  // The main timer's seconds.
   void tick(int seconds) {
-    for (int i = 0; i < seconds; ++i) {
-      if (Action* running = store.active_action()) {
-        ++running->spent_seconds;
-        store.mark_dirty();
-      }
-    }
+    for (int i = 0; i < seconds; ++i) store.count_second();
   }
 
   TempFolder dir;
@@ -142,6 +137,47 @@ TEST_F(ActionStoreTest, AtMostOneActionRuns) {
   // The status is the truth: an action that stops running by other means is no longer found.
   b->status = kStatusCompleted;
   EXPECT_EQ(store.active_action(), nullptr);
+}
+
+TEST_F(ActionStoreTest, ASecondCountsOnlyForTheRunningActionAndLeavesTheRecordAsItWas) {
+  Action* a = add("A", kStatusPaused);
+  ASSERT_TRUE(store.save());
+  EXPECT_EQ(store.count_second(), nullptr);  // nothing runs: nothing counts, nothing changes
+  EXPECT_FALSE(store.dirty());
+  Action* b = add("B", kStatusRunning);
+  ASSERT_TRUE(store.save());
+  const double modified = b->modified;
+  clock.set(45000.5);
+  EXPECT_EQ(store.count_second(), b);
+  EXPECT_EQ(b->spent_seconds, 1);
+  EXPECT_EQ(a->spent_seconds, 0);
+  EXPECT_TRUE(store.dirty());
+  EXPECT_EQ(b->state, kStateStored);
+  EXPECT_EQ(b->modified, modified);
+}
+
+TEST_F(ActionStoreTest, AWalkThatAsksForTheRunningActionAtEveryRecordSeesEveryRecord) {
+  // Nothing running, then one running that the store has not looked up yet: either way
+  // active_action walks the store inside the walk.
+  for (int32_t last_status : {kStatusPaused, kStatusRunning}) {
+    store.clear();
+    add("A");
+    add("B");
+    add("C", last_status);
+    std::string seen;
+    for (Action* a : store.records()) {
+      store.active_action();
+      seen += a->name.view();
+    }
+    EXPECT_EQ(seen, "ABC") << last_status;
+    // The cursor walk, too, goes on where it was.
+    std::string walked;
+    for (Action* a = store.first(); a; a = store.next()) {
+      for (Action* inner : store.records()) (void)inner;
+      walked += a->name.view();
+    }
+    EXPECT_EQ(walked, "ABC");
+  }
 }
 
 TEST_F(ActionStoreTest, AStaleCacheNeverLeavesTwoRunning) {

@@ -184,6 +184,19 @@ TEST_P(ListPageTest, TicksAndTheSelectionEnableTheButtons) {
   for (int r = 0; r < 3; ++r) EXPECT_TRUE(ticked(list_id(), r));
 }
 
+TEST_P(ListPageTest, SpaceTicksTheSelectedRow) {
+  fill({"a", "b"});
+  select(list_id(), 1);
+  list(list_id())->setFocus();
+  QTest::keyClick(list(list_id()), Qt::Key_Space);
+  EXPECT_TRUE(ticked(list_id(), 1));
+  EXPECT_FALSE(ticked(list_id(), 0));
+  EXPECT_TRUE(enabled(list_id(), "btnDelete"));
+  QTest::keyClick(list(list_id()), Qt::Key_Space);
+  EXPECT_FALSE(ticked(list_id(), 1));
+  EXPECT_FALSE(enabled(list_id(), "btnDelete"));
+}
+
 TEST_P(ListPageTest, DeleteAsksWithTheCountAndRemovesExactlyTheTickedRows) {
   fill({"keep me", "delete me", "selected only", "delete me too"});
   tick(list_id(), 1);

@@ -14,7 +14,11 @@ ProgramFixture::~ProgramFixture() {
 }
 
 void ProgramFixture::start() {
-  program = std::make_unique<Program>(pages_with_stubs());
+  start(pages_with_stubs());
+}
+
+void ProgramFixture::start(std::vector<PageSlot> pages) {
+  program = std::make_unique<Program>(std::move(pages));
   ASSERT_TRUE(program->start());
   QObject::connect(program->main_window(), &TfmMain::ended, [this] { m_ended = true; });
   // Keyboard shortcuts reach only the active window.

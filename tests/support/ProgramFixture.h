@@ -33,7 +33,9 @@ class ProgramFixture : public ::testing::Test {
   std::string data_folder() const { return home.path() + "morvane/Zorvo-Wizard/"; }
   std::string data_file(const std::string& name) const { return data_folder() + name; }
 
+  // Starts the program with its pages (a stand-in for each page not built yet), or with `pages`.
   void start();
+  void start(std::vector<PageSlot> pages);
   // Presses Exit; the program must end.
   void exit_program();
   bool ended() const { return m_ended; }
