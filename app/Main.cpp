@@ -28,13 +28,14 @@ TfmMain::TfmMain(Globals& globals, const std::vector<PageSlot>& pages)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_g(globals) {
+  // The stores are read meanwhile, from the very start; nothing touches them until they are
+  // handed over, before the first page is filled.
+  StoreLoader loader(m_g.folder);
   setObjectName("TfmMain");
   setWindowTitle("Vantrel Wizard - Get Your Work Done, One Step at a Time");
   setWindowIcon(pictures::program_icon());
   build_window();
 
-  // The stores are read meanwhile; nothing touches them until they are handed over.
-  StoreLoader loader(m_g.folder);
   load_settings(m_g.ini, m_g.settings);
   for (const PageSlot& slot : pages) {
     TfmPage* page = slot.make(*this, m_g);

@@ -1,6 +1,7 @@
 #include "app/StoreLoader.h"
 
 #include "app/Apputil.h"
+#include "common/misc/WinUtil.h"
 
 struct StoreLoader::Loaded {
   ZorvoInboxItemMgr inbox;
@@ -17,12 +18,15 @@ StoreLoader::StoreLoader(const std::string& folder) : m_loaded(std::make_unique<
       store.set_folder(folder);
       store.load();
     };
+    // Records are many and small: the first touch of their memory is most of the reading.
+    platform::prefer_large_pages_in_this_thread(true);
     load(loaded->inbox);
     load(loaded->contexts);
     load(loaded->projects);
     load(loaded->actions);
     load(loaded->someday);
     load(loaded->refs);
+    platform::prefer_large_pages_in_this_thread(false);
   });
 }
 

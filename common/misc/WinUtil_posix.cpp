@@ -1,9 +1,15 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -67,6 +73,28 @@ bool replace_file(const std::string& source, const std::string& target) {
 std::string unique_suffix() {
   static std::atomic<unsigned> counter{0};
   return std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+void prefer_large_pages_in_this_thread(bool on) {
+#if defined(__GLIBC__) && defined(MADV_HUGEPAGE)
+  // glibc serves a thread other than the first from a heap of its own, reserved aligned to the
+  // heap's largest size. Advising the whole reserve lets the kernel back it with large pages as
+  // it fills (the advice stays; it is only a hint); making and growing the heap in large steps
+  // keeps whole 2 MB blocks inside its writable part, which large pages need.
+  constexpr std::uintptr_t kHeapReserve = 2 * 4 * 1024 * 1024 * sizeof(long);
+  constexpr int kDefaultTopPad = 128 * 1024;
+  constexpr int kLargeTopPad = 32 * 1024 * 1024;
+  // Set first: a thread's heap is made on its first allocation, already as large as the pad.
+  ::mallopt(M_TOP_PAD, on ? kLargeTopPad : kDefaultTopPad);
+  if (!on) return;
+  void* probe = std::malloc(64);
+  if (!probe) return;
+  auto heap = reinterpret_cast<std::uintptr_t>(probe) & ~(kHeapReserve - 1);
+  std::free(probe);
+  ::madvise(reinterpret_cast<void*>(heap), kHeapReserve, MADV_HUGEPAGE);
+#else
+  (void)on;
+#endif
 }
 
 }  // namespace platform

@@ -70,4 +70,7 @@ std::string unique_suffix() {
   return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
 }
 
+// Large pages need a privilege that ordinary users do not hold: nothing to ask for here.
+void prefer_large_pages_in_this_thread(bool) {}
+
 }  // namespace platform
