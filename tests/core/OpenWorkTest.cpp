@@ -4,19 +4,9 @@
 
 #include "stores/EditedRecord.h"
 #include "stores/ZorvoAlarmMgr.h"
+#include "support/AddRecord.h"
 
 namespace {
-
-template <class Store>
-typename Store::Record* add(Store& store, const char* name, int32_t status) {
-  typename Store::Record r;
-  r.name = name;
-  if constexpr (requires { r.process_status; })
-    r.process_status = status;
-  else
-    r.status = status;
-  return store.add_copy(&r);
-}
 
 struct Stores {
   ZorvoInboxItemMgr inbox;
@@ -32,21 +22,22 @@ TEST(OpenWorkTest, WhatCountsAsOpen) {
   EXPECT_EQ(none.waiting_items + none.open_projects + none.open_actions, 0);
   EXPECT_EQ(none.running, nullptr);
 
-  for (int32_t status : {kNotProcessed, kProcessing, kProcessed, 3}) add(s.inbox, "item", status);
+  for (int32_t status : {kNotProcessed, kProcessing, kProcessed, 3})
+    add_record(s.inbox, "item", status);
   for (int32_t status : {0, kStatusNotStarted, kStatusCompleted, kStatusDisabled, kStatusPaused})
-    add(s.projects, "project", status);
+    add_record(s.projects, "project", status);
   // Every type and project counts; only Completed and Disabled close an action.
   for (int32_t status : {0, kStatusNotStarted, kStatusPaused, kStatusStopped, kStatusCompleted,
                          kStatusDisabled, 0x30000})
-    add(s.actions, "step", status);
+    add_record(s.actions, "step", status);
   OpenWork work = s.count();
   EXPECT_EQ(work.waiting_items, 2);
   EXPECT_EQ(work.open_projects, 3);
   EXPECT_EQ(work.open_actions, 5);
   EXPECT_EQ(work.running, nullptr);
 
-  Action* first = add(s.actions, "first running", kStatusRunning);
-  add(s.actions, "second running", kStatusRunning);
+  Action* first = add_record(s.actions, "first running", kStatusRunning);
+  add_record(s.actions, "second running", kStatusRunning);
   work = s.count();
   EXPECT_EQ(work.running, first);
   EXPECT_EQ(work.open_actions, 7);
@@ -56,7 +47,7 @@ TEST(OpenWorkTest, WhatCountsAsOpen) {
 TEST(RemovalTest, ARemovedRecordLeavesNothingBehindAndTakesNothingWithIt) {
   Stores s;
   ZorvoAlarmMgr alarms(s.actions, s.someday);
-  Project* project = add(s.projects, "move house", 0);
+  Project* project = add_record(s.projects, "move house", 0);
   project->id = 7;
   Action step;
   step.project_id = 7;

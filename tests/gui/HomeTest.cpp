@@ -1,20 +1,10 @@
 #include <QLabel>
 
+#include "support/AddRecord.h"
 #include "support/ProgramFixture.h"
 #include "ui/PageIds.h"
 
 namespace {
-
-template <class Store>
-typename Store::Record* add(Store& store, const char* name, int32_t status) {
-  typename Store::Record r;
-  r.name = name;
-  if constexpr (requires { r.process_status; })
-    r.process_status = status;
-  else
-    r.status = status;
-  return store.add_copy(&r);
-}
 
 class HomeTest : public ProgramFixture {
  protected:
@@ -42,22 +32,22 @@ TEST_F(HomeTest, EmptyStoresShowNothingWaiting) {
 
 TEST_F(HomeTest, CountsWhatIsOpen) {
   start();
-  add(g().inbox, "new", kNotProcessed);
-  add(g().inbox, "half", kProcessing);
-  add(g().inbox, "done", kProcessed);
-  add(g().projects, "house", 0);
-  add(g().projects, "finished", kStatusCompleted);
-  add(g().projects, "dropped", kStatusDisabled);
+  add_record(g().inbox, "new", kNotProcessed);
+  add_record(g().inbox, "half", kProcessing);
+  add_record(g().inbox, "done", kProcessed);
+  add_record(g().projects, "house", 0);
+  add_record(g().projects, "finished", kStatusCompleted);
+  add_record(g().projects, "dropped", kStatusDisabled);
   for (int32_t s :
        {kStatusNotStarted, kStatusPaused, kStatusStopped, kStatusCompleted, kStatusDisabled, 0})
-    add(g().actions, "step", s);
+    add_record(g().actions, "step", s);
   EXPECT_EQ(text("lblInboxNum"), "0");  // not refreshed while shown
   show_home();
   EXPECT_EQ(text("lblInboxNum"), "2");
   EXPECT_EQ(text("lblNumProjects"), "1");
   EXPECT_EQ(text("lblNumActions"), "4");
   EXPECT_EQ(text("lblCurAction"), "N/A");
-  Action* running = add(g().actions, std::string(300, 'w').c_str(), 0);
+  Action* running = add_record(g().actions, std::string(300, 'w').c_str(), 0);
   g().actions.set_active(running, kStatusPaused);
   show_home();
   EXPECT_EQ(text("lblCurAction"), QString(255, 'w'));
@@ -85,7 +75,7 @@ TEST_F(HomeTest, TheCurrentActionOpensInTheEditorOrTheActionsPage) {
   start();
   click(kPageHome, "lblCurAction");
   EXPECT_EQ(current_page(), kPageActions);
-  Action* running = add(g().actions, "write report", 0);
+  Action* running = add_record(g().actions, "write report", 0);
   g().actions.set_active(running, kStatusPaused);
   show_home();
   click(kPageHome, "lblCurAction");
@@ -100,8 +90,8 @@ TEST_F(HomeTest, StoresOnDiskAreCountedAtStart) {
   {
     ZorvoInboxItemMgr inbox;
     inbox.set_folder(data_folder());
-    add(inbox, "a", kNotProcessed);
-    add(inbox, "b", kNotProcessed);
+    add_record(inbox, "a", kNotProcessed);
+    add_record(inbox, "b", kNotProcessed);
     ASSERT_TRUE(inbox.save());
   }
   start();
