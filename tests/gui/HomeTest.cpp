@@ -72,7 +72,7 @@ TEST_F(HomeTest, LinksLeadToTheirPages) {
 }
 
 TEST_F(HomeTest, TheCurrentActionOpensInTheEditorOrTheActionsPage) {
-  start();
+  start(pages_with_stubs({kPageOneAction}));
   click(kPageHome, "lblCurAction");
   EXPECT_EQ(current_page(), kPageActions);
   Action* running = add_record(g().actions, "write report", 0);

@@ -11,7 +11,7 @@ namespace {
 
 class InboxTest : public ProgramFixture {
  protected:
-  void SetUp() override { start(); }
+  void SetUp() override { start(pages_with_stubs({kPageProcess})); }
   void TearDown() override {
     if (!ended()) exit_program();
   }

@@ -8,7 +8,7 @@ namespace {
 
 class MainWindowTest : public ProgramFixture {
  protected:
-  void SetUp() override { start(); }
+  void SetUp() override { start(pages_with_stubs({kPageProcess, kPageActions})); }
   void TearDown() override { exit_program(); }
 
   bool back_enabled() { return control("btnBack")->isEnabled(); }

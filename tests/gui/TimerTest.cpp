@@ -6,7 +6,7 @@ namespace {
 class TimerTest : public ProgramFixture {
  protected:
   void SetUp() override {
-    start();
+    start(pages_with_stubs({kPageProcess, kPageAlarm}));
     control<QTimer>("tmMain")->stop();  // the test ticks by hand
   }
   void TearDown() override { exit_program(); }

@@ -4,7 +4,7 @@
 
 #include "ui/PageIds.h"
 
-std::vector<PageSlot> pages_with_stubs() {
+std::vector<PageSlot> pages_with_stubs(const std::vector<int32_t>& stubbed) {
   static const struct {
     int32_t id;
     const char* form_class;
@@ -32,7 +32,8 @@ std::vector<PageSlot> pages_with_stubs() {
   for (const auto& p : all) {
     auto it = std::find_if(built.begin(), built.end(),
                            [&](const PageSlot& s) { return s.page_id == p.id; });
-    if (it != built.end()) {
+    const bool stub = std::find(stubbed.begin(), stubbed.end(), p.id) != stubbed.end();
+    if (it != built.end() && !stub) {
       pages.push_back(*it);
       continue;
     }

@@ -36,5 +36,7 @@ class StubPage : public TfmPage,
   RecordToEdit<Action> m_action{nullptr};
 };
 
-// The program's pages, with a stand-in for every page identifier that has no page yet.
-std::vector<PageSlot> pages_with_stubs();
+// The program's pages, with a stand-in for every page identifier that has no page yet and for
+// the pages named in `stubbed` (a test that watches what other pages hand to a page, or how
+// often it is filled, says which).
+std::vector<PageSlot> pages_with_stubs(const std::vector<int32_t>& stubbed = {});
