@@ -1,6 +1,7 @@
 #include "ui/PageTable.h"
 
 #include "app/Apputil.h"
+#include "ui/Alarm.h"
 #include "ui/Context.h"
 #include "ui/Home.h"
 #include "ui/Inbox.h"
@@ -33,5 +34,6 @@ std::vector<PageSlot> standard_pages() {
       {kPageRef,
        [](Navigator& n, Globals& g) { return new TfmRef(n, g.refs, g.contexts, g.settings); }},
       {kPageOneRef, [](Navigator& n, Globals& g) { return new TfmOneRef(n, g.refs); }},
+      {kPageAlarm, [](Navigator& n, Globals& g) { return new TfmAlarm(n, g.alarms); }},
   };
 }

@@ -15,5 +15,7 @@ QIcon program_icon();
 // The pictures of the Tools page's links.
 enum class Tool { Options, Contexts, Someday, Reference };
 QPixmap tool(Tool which, int size = 40);
+// The alarm clock of the Reminders page.
+QPixmap alarm(int size = 40);
 
 }  // namespace pictures

@@ -52,7 +52,11 @@ void RecordListView::select_row(int row) {
 }
 
 void RecordListView::fit_date_column(int column) {
-  // The widths suit a small font; a date must never be cut, whatever font the desktop uses.
-  int needed = fontMetrics().horizontalAdvance("00/00/0000 00:00:00") + 14;
+  fit_column(column, "00/00/0000 00:00:00");
+}
+
+void RecordListView::fit_column(int column, const QString& widest) {
+  // The widths suit a small font; a text must never be cut, whatever font the desktop uses.
+  int needed = fontMetrics().horizontalAdvance(widest) + 14;
   setColumnWidth(column, std::max(columnWidth(column), needed));
 }

@@ -91,6 +91,31 @@ int main(int argc, char** argv) {
   edit(kPageOneContext, g.contexts.find(4), kPageContexts, "context-editor.png");
   edit(kPageOneSomeday, second(g.someday), kPageSomeday, "someday-editor.png");
   edit(kPageOneRef, *g.refs.records().begin(), kPageRef, "reference-editor.png");
+  // Reminders: two actions and an item due, beside the item of the winter trip.
+  auto remind = [](auto& r, int32_t lead, int32_t unit) {
+    r.remind = 1;
+    r.remind_lead = lead;
+    r.remind_unit = unit;
+  };
+  const double t = now();
+  add(g.actions, "Send the signed contract to the notary", [&](Action& a) {
+    a.due = t + 90.0 / 1440;
+    a.started = t - 2.5 / 24;
+    remind(a, 2, kUnitHours);
+  });
+  add(g.actions, "Pick up the dry cleaning", [&](Action& a) {
+    a.due = t - 2.13;
+    remind(a, 15, kUnitMinutes);
+  });
+  add(g.someday, "Look at the evening class catalogue", [&](SomedayItem& s) {
+    s.when = t + 10.0 / 1440;
+    remind(s, 15, kUnitMinutes);
+  });
+  g.alarms.collect_action_reminders();
+  g.alarms.collect_someday_reminders();
+  main.check_reminders();
+  QTest::qWait(50);
+  main.grab().save(out.filePath("reminders.png"));
   main.watcher()->grab().save(out.filePath("watcher.png"));
   main.exit_without_questions();
   return 0;
