@@ -24,13 +24,6 @@ const struct {
 };
 constexpr int kDefaultSnooze = 5;
 
-QPushButton* button(const char* caption, const char* name, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setMinimumWidth(92);
-  return b;
-}
-
 }  // namespace
 
 TfmAlarm::TfmAlarm(Navigator& nav, ZorvoAlarmMgr& alarms)
@@ -54,13 +47,13 @@ TfmAlarm::TfmAlarm(Navigator& nav, ZorvoAlarmMgr& alarms)
   lvEvent->fit_column(1, "00 days 00 hours 00 minutes overdue");
   m_first_field = lvEvent;
 
-  btnOpen = button("Open Item", "btnOpen", this);
-  btnDismiss = button("Dismiss Item", "btnDismiss", this);
-  btnDismissAll = button("Dismiss All", "btnDismissAll", this);
+  btnOpen = list_button("Open Item", "btnOpen", this);
+  btnDismiss = list_button("Dismiss Item", "btnDismiss", this);
+  btnDismissAll = list_button("Dismiss All", "btnDismissAll", this);
   cbSnooze = new QComboBox(this);
   cbSnooze->setObjectName("cbSnooze");
   for (const auto& c : kSnoozeChoices) cbSnooze->addItem(c.text, c.minutes);
-  btnSnooze = button("Snooze", "btnSnooze", this);
+  btnSnooze = list_button("Snooze", "btnSnooze", this);
 
   auto* heading = new QHBoxLayout;
   heading->addWidget(lblTitle);

@@ -1,11 +1,19 @@
 #include "ui/Widgets.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 QLabel* named_label(const QString& text, const char* name, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   return label;
+}
+
+QPushButton* list_button(const QString& caption, const char* name, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setMinimumWidth(92);
+  return b;
 }
 
 QLabel* page_heading(const QString& text, const char* name, QWidget* parent) {
