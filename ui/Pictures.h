@@ -16,4 +16,8 @@ QIcon program_icon();
 enum class Tool { Options, Contexts, Someday, Reference };
 QPixmap tool(Tool which, int size = 40);
 
+// The pictures of the Review page's tree nodes: a group, a project, an action.
+enum class ReviewNode { Group, Project, Action };
+QPixmap review_node(ReviewNode which, int size = 24);
+
 }  // namespace pictures

@@ -1,5 +1,6 @@
 #include "ui/Widgets.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 
 QLabel* named_label(const QString& text, const char* name, QWidget* parent) {
@@ -15,4 +16,11 @@ QLabel* page_heading(const QString& text, const char* name, QWidget* parent) {
   bold.setPointSizeF(bold.pointSizeF() * 1.15);
   heading->setFont(bold);
   return heading;
+}
+
+void keep_selection_visible(QAbstractItemView* view) {
+  QPalette keep = view->palette();
+  for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+    keep.setColor(QPalette::Inactive, role, keep.color(QPalette::Active, role));
+  view->setPalette(keep);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAbstractItemView;
 class QLabel;
 class QWidget;
 
@@ -9,3 +10,5 @@ class QWidget;
 QLabel* named_label(const QString& text, const char* name, QWidget* parent);
 // The bold heading at the top of a page.
 QLabel* page_heading(const QString& text, const char* name, QWidget* parent);
+// Keeps a list's or a tree's selection as visible without the focus as with it.
+void keep_selection_visible(QAbstractItemView* view);
