@@ -261,7 +261,8 @@ bool TfmReview::sync(bool commit) {
 
 void TfmReview::rebuild_tree() {
   m_ready = false;
-  m_tree->rebuild(outline_projects(m_projects, m_actions));
+  m_outline.rebuild(m_projects, m_actions);
+  m_tree->rebuild(m_outline);
   tvData->expand(m_tree->all_projects());
   tvData->expand(m_tree->simple_actions());
   m_ready = true;

@@ -68,6 +68,7 @@ class TfmReview : public TfmPage {
   const Settings& m_settings;
   int m_project_token;
   int m_action_token;
+  ProjectOutline m_outline;  // kept, so that every show builds it in the same memory
   Chosen m_chosen = Chosen::None;
   void* m_chosen_record = nullptr;
   // False while the tree is rebuilt or loses a node: its selection rule does nothing then.

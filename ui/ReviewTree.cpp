@@ -8,7 +8,7 @@ ReviewTreeModel::ReviewTreeModel(QObject* parent) : QAbstractItemModel(parent) {
   m_icons[0] = QIcon(pictures::review_node(ReviewNode::Group));
   m_icons[1] = QIcon(pictures::review_node(ReviewNode::Project));
   m_icons[2] = QIcon(pictures::review_node(ReviewNode::Action));
-  build({});
+  build(ProjectOutline());
 }
 
 void ReviewTreeModel::rebuild(const ProjectOutline& outline) {
@@ -18,41 +18,61 @@ void ReviewTreeModel::rebuild(const ProjectOutline& outline) {
 }
 
 void ReviewTreeModel::build(const ProjectOutline& outline) {
-  std::size_t count = 2 + outline.projects.size() + outline.simple_actions.size();
-  for (const auto& branch : outline.projects) count += branch.steps.size();
+  const std::size_t count =
+      2 + outline.projects().size() + outline.step_count() + outline.simple_actions().size();
+  // The nodes and the groups' child lists keep their room for the next build.
+  std::vector<Node*> group_children[2];
+  for (std::size_t g = 0; g < 2 && g < m_nodes.size(); ++g) {
+    group_children[g] = std::move(m_nodes[g].children);
+    group_children[g].clear();
+  }
   m_nodes.clear();
   m_nodes.reserve(count);
-  m_node_of.clear();
-  m_node_of.reserve(count);
+  if (m_mapped) {
+    m_node_of.clear();
+    m_mapped = false;
+  }
   Node* projects = add(Kind::Group, nullptr, nullptr);
   Node* simple = add(Kind::Group, nullptr, nullptr);
-  projects->children.reserve(outline.projects.size());
-  for (const auto& branch : outline.projects) {
-    Node* project = add(Kind::Project, branch.project, projects);
-    project->children.reserve(branch.steps.size());
-    for (Action* step : branch.steps) add(Kind::Action, step, project);
+  projects->children = std::move(group_children[0]);
+  simple->children = std::move(group_children[1]);
+  projects->children.reserve(outline.projects().size());
+  for (std::size_t i = 0; i < outline.projects().size(); ++i) {
+    Node* project = add(Kind::Project, outline.projects()[i], projects);
+    std::span<Action* const> steps = outline.steps(i);
+    project->children.reserve(steps.size());
+    for (Action* step : steps) add(Kind::Action, step, project);
   }
-  simple->children.reserve(outline.simple_actions.size());
-  for (Action* action : outline.simple_actions) add(Kind::Action, action, simple);
+  simple->children.reserve(outline.simple_actions().size());
+  for (Action* action : outline.simple_actions()) add(Kind::Action, action, simple);
 }
 
 ReviewTreeModel::Node* ReviewTreeModel::add(Kind kind, void* record, Node* parent) {
-  const int row =
-      parent ? static_cast<int>(parent->children.size()) : static_cast<int>(m_nodes.size());
+  const int row = static_cast<int>(parent ? parent->children.size() : m_nodes.size());
   Node* n = &m_nodes.emplace_back(Node{kind, record, parent, row, {}});
   if (parent) parent->children.push_back(n);
-  if (record) m_node_of.emplace(record, n);
   return n;
+}
+
+ReviewTreeModel::Node* ReviewTreeModel::node_of(const void* record) {
+  // Made on the first look-up after a build: a show needs none, a run of removals one.
+  if (!m_mapped) {
+    m_node_of.reserve(m_nodes.size());
+    for (Node& n : m_nodes)
+      if (n.record) m_node_of.emplace(n.record, &n);
+    m_mapped = true;
+  }
+  auto found = m_node_of.find(record);
+  return found == m_node_of.end() ? nullptr : found->second;
 }
 
 void ReviewTreeModel::forget(const void* record) {
   if (!record) {
-    rebuild({});
+    rebuild(ProjectOutline());
     return;
   }
-  auto found = m_node_of.find(record);
-  if (found == m_node_of.end()) return;
-  Node* n = found->second;
+  Node* n = node_of(record);
+  if (!n) return;
   Node* parent = n->parent;
   beginRemoveRows(createIndex(parent->row, 0, parent), n->row, n->row);
   unmap(n);
@@ -62,15 +82,17 @@ void ReviewTreeModel::forget(const void* record) {
   endRemoveRows();
 }
 
-void ReviewTreeModel::unmap(const Node* n) {
-  m_node_of.erase(n->record);
-  for (const Node* child : n->children) unmap(child);
+void ReviewTreeModel::unmap(Node* n) {
+  if (m_mapped) m_node_of.erase(n->record);
+  n->record = nullptr;  // out of the tree: no look-up finds it any more
+  for (Node* child : n->children) unmap(child);
 }
 
 QModelIndex ReviewTreeModel::index_of(Kind kind, const void* record) const {
-  auto found = record ? m_node_of.find(record) : m_node_of.end();
-  if (found == m_node_of.end() || found->second->kind != kind) return {};
-  return createIndex(found->second->row, 0, found->second);
+  if (!record) return {};
+  for (const Node& n : m_nodes)
+    if (n.record == record && n.kind == kind) return createIndex(n.row, 0, const_cast<Node*>(&n));
+  return {};
 }
 
 ReviewTreeModel::Kind ReviewTreeModel::kind(const QModelIndex& index) const {

@@ -10,7 +10,8 @@
 // The Review page's tree: the group "All Projects" with a node per project and its steps
 // beneath it, and the group "All Simple Actions" with the actions of no project. Each node refers
 // to its record (the store owns it) and makes its text when the view asks for it, so the tree
-// is built in one pass over the outline. A removed record's node leaves the tree at once.
+// is built in one pass over the outline, in a handful of allocations. A removed record's node
+// leaves the tree at once.
 class ReviewTreeModel : public QAbstractItemModel {
   Q_OBJECT
 
@@ -51,10 +52,16 @@ class ReviewTreeModel : public QAbstractItemModel {
   Node* node(const QModelIndex& index) const { return static_cast<Node*>(index.internalPointer()); }
   Node* add(Kind kind, void* record, Node* parent);
   void build(const ProjectOutline& outline);
-  void unmap(const Node* node);
+  // The node of a record in the tree, or none.
+  Node* node_of(const void* record);
+  // Takes a node out of the look-ups, with everything beneath it.
+  void unmap(Node* node);
 
-  // Every node, the two groups first; reserved whole before a build, so nodes never move.
+  // Every node, the two groups first; reserved whole before a build, so nodes never move. A
+  // node taken out of the tree stays here, without its record, until the next build.
   std::vector<Node> m_nodes;
+  // The node of each record, made when first needed after a build.
   std::unordered_map<const void*, Node*> m_node_of;
+  bool m_mapped = false;
   QIcon m_icons[3];
 };

@@ -18,12 +18,18 @@ Project* project(ZorvoProjectMgr& projects, const char* name, int32_t id) {
   return p;
 }
 
+std::vector<Action*> steps(const ProjectOutline& outline, std::size_t i) {
+  std::span<Action* const> s = outline.steps(i);
+  return {s.begin(), s.end()};
+}
+
 TEST(ProjectOutlineTest, EachProjectHoldsItsStepsAndTheRestAreSimpleActions) {
   ZorvoProjectMgr projects;
   ZorvoActionMgr actions;
-  ProjectOutline empty = outline_projects(projects, actions);
-  EXPECT_TRUE(empty.projects.empty());
-  EXPECT_TRUE(empty.simple_actions.empty());
+  ProjectOutline outline;
+  outline.rebuild(projects, actions);
+  EXPECT_TRUE(outline.projects().empty());
+  EXPECT_TRUE(outline.simple_actions().empty());
 
   Project* garden = project(projects, "garden", 7);
   Project* move = project(projects, "move", 3);
@@ -34,23 +40,23 @@ TEST(ProjectOutlineTest, EachProjectHoldsItsStepsAndTheRestAreSimpleActions) {
   Action* orphan = step(actions, "of a removed project", 99);
   Action* plant = step(actions, "plant", 7);
 
-  ProjectOutline outline = outline_projects(projects, actions);
-  ASSERT_EQ(outline.projects.size(), 3u);  // in project store order
-  EXPECT_EQ(outline.projects[0].project, garden);
-  EXPECT_EQ(outline.projects[0].steps, (std::vector<Action*>{dig, plant}));  // action order
-  EXPECT_EQ(outline.projects[1].project, move);
-  EXPECT_EQ(outline.projects[1].steps, std::vector<Action*>{pack});
-  EXPECT_EQ(outline.projects[2].project, twin);
-  EXPECT_TRUE(outline.projects[2].steps.empty());  // the first of a shared identifier holds them
-  EXPECT_EQ(outline.simple_actions, (std::vector<Action*>{call, orphan}));
+  outline.rebuild(projects, actions);
+  EXPECT_EQ(outline.projects(), (std::vector<Project*>{garden, move, twin}));  // store order
+  EXPECT_EQ(steps(outline, 0), (std::vector<Action*>{dig, plant}));            // action order
+  EXPECT_EQ(steps(outline, 1), std::vector<Action*>{pack});
+  EXPECT_TRUE(steps(outline, 2).empty());  // the first of a shared identifier holds them
+  EXPECT_EQ(outline.step_count(), 3u);
+  EXPECT_EQ(outline.simple_actions(), (std::vector<Action*>{call, orphan}));
   EXPECT_EQ(steps_of(actions, 7), (std::vector<Action*>{dig, plant}));
 
   // Removing a project leaves its actions, which become simple actions.
   projects.remove(garden);
   EXPECT_EQ(actions.count(), 5u);
   EXPECT_EQ(dig->project_id, 7);
-  outline = outline_projects(projects, actions);
-  EXPECT_EQ(outline.simple_actions, (std::vector<Action*>{dig, call, orphan, plant}));
+  outline.rebuild(projects, actions);  // made again in the same memory
+  EXPECT_EQ(outline.projects(), (std::vector<Project*>{move, twin}));
+  EXPECT_EQ(steps(outline, 0), std::vector<Action*>{pack});
+  EXPECT_EQ(outline.simple_actions(), (std::vector<Action*>{dig, call, orphan, plant}));
 }
 
 TEST(ProjectOutlineTest, HowTheProjectEditorListsAStep) {
