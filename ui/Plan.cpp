@@ -44,6 +44,36 @@ QPushButton* edit_button(const char* name, QWidget* parent) {
   return b;
 }
 
+// The rows of the options on a tab, below one another.
+QGridLayout* option_grid(QWidget* tab) {
+  auto* grid = new QGridLayout(tab);
+  grid->setContentsMargins(12, 14, 12, 10);
+  grid->setVerticalSpacing(12);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(3, 1);
+  return grid;
+}
+
+// One thing an item can become: its option, the description of the record it became, and the
+// button that opens that record.
+struct OptionNames {
+  const char* caption;
+  const char* radio;
+  const char* text;
+  const char* edit;
+};
+
+void add_option(QGridLayout* grid, int row, const OptionNames& names, QRadioButton*& option,
+                QLineEdit*& text, QPushButton*& edit) {
+  QWidget* tab = grid->parentWidget();
+  option = radio(names.caption, names.radio, tab);
+  text = shown_text(names.text, tab);
+  edit = edit_button(names.edit, tab);
+  grid->addWidget(option, row, 0);
+  grid->addWidget(text, row, 1);
+  grid->addWidget(edit, row, 2);
+}
+
 QButtonGroup* group_of(std::initializer_list<QRadioButton*> buttons, QObject* parent) {
   auto* g = new QButtonGroup(parent);
   for (QRadioButton* b : buttons) g->addButton(b);
@@ -97,45 +127,23 @@ void TfmPlan::build() {
   pDetail->addTab(tActionable, "Process Actionable Stuff");
   pDetail->addTab(tNotActionable, "Process Non-Actionable Stuff");
 
-  rbtnAction = radio("One Step Next Action", "rbtnAction", tActionable);
-  edtAction = shown_text("edtAction", tActionable);
-  btnActionEdit = edit_button("btnActionEdit", tActionable);
-  rbtnProject = radio("Project (Multi-Steps)", "rbtnProject", tActionable);
-  edtProject = shown_text("edtProject", tActionable);
-  btnProjectEdit = edit_button("btnProjectEdit", tActionable);
+  QGridLayout* actionable = option_grid(tActionable);
+  add_option(actionable, 0, {"One Step Next Action", "rbtnAction", "edtAction", "btnActionEdit"},
+             rbtnAction, edtAction, btnActionEdit);
+  add_option(actionable, 1,
+             {"Project (Multi-Steps)", "rbtnProject", "edtProject", "btnProjectEdit"}, rbtnProject,
+             edtProject, btnProjectEdit);
   group_of({rbtnAction, rbtnProject}, this);
-  auto* actionable = new QGridLayout(tActionable);
-  actionable->setContentsMargins(12, 14, 12, 10);
-  actionable->setVerticalSpacing(12);
-  actionable->addWidget(rbtnAction, 0, 0);
-  actionable->addWidget(edtAction, 0, 1);
-  actionable->addWidget(btnActionEdit, 0, 2);
-  actionable->addWidget(rbtnProject, 1, 0);
-  actionable->addWidget(edtProject, 1, 1);
-  actionable->addWidget(btnProjectEdit, 1, 2);
-  actionable->setColumnStretch(1, 1);
-  actionable->setRowStretch(2, 1);
 
+  QGridLayout* not_actionable = option_grid(tNotActionable);
   rbtnTrash = radio("Move to Trash and Ignore it", "rbtnTrash", tNotActionable);
-  rbtnSomeday = radio("Add to Someday/Maybe List:", "rbtnSomeday", tNotActionable);
-  edtSomeday = shown_text("edtSomeday", tNotActionable);
-  btnSomedayEdit = edit_button("btnSomedayEdit", tNotActionable);
-  rbtnRef = radio("Add to Reference:", "rbtnRef", tNotActionable);
-  edtRef = shown_text("edtRef", tNotActionable);
-  btnRefEdit = edit_button("btnRefEdit", tNotActionable);
-  group_of({rbtnTrash, rbtnSomeday, rbtnRef}, this);
-  auto* not_actionable = new QGridLayout(tNotActionable);
-  not_actionable->setContentsMargins(12, 14, 12, 10);
-  not_actionable->setVerticalSpacing(12);
   not_actionable->addWidget(rbtnTrash, 0, 0, 1, 3);
-  not_actionable->addWidget(rbtnSomeday, 1, 0);
-  not_actionable->addWidget(edtSomeday, 1, 1);
-  not_actionable->addWidget(btnSomedayEdit, 1, 2);
-  not_actionable->addWidget(rbtnRef, 2, 0);
-  not_actionable->addWidget(edtRef, 2, 1);
-  not_actionable->addWidget(btnRefEdit, 2, 2);
-  not_actionable->setColumnStretch(1, 1);
-  not_actionable->setRowStretch(3, 1);
+  add_option(not_actionable, 1,
+             {"Add to Someday/Maybe List:", "rbtnSomeday", "edtSomeday", "btnSomedayEdit"},
+             rbtnSomeday, edtSomeday, btnSomedayEdit);
+  add_option(not_actionable, 2, {"Add to Reference:", "rbtnRef", "edtRef", "btnRefEdit"}, rbtnRef,
+             edtRef, btnRefEdit);
+  group_of({rbtnTrash, rbtnSomeday, rbtnRef}, this);
 
   cbProcess =
       new QCheckBox("This stuff is processed completely and shall be removed from inbox.", this);

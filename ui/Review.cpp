@@ -63,7 +63,7 @@ QRadioButton* shown_type(const char* caption, const char* name, QWidget* parent)
   return b;
 }
 
-QHBoxLayout* button_row(std::initializer_list<QPushButton*> buttons) {
+QHBoxLayout* button_row(const std::vector<QPushButton*>& buttons) {
   auto* row = new QHBoxLayout;
   row->setSpacing(8);
   for (QPushButton* b : buttons) row->addWidget(b);
@@ -118,8 +118,23 @@ void TfmReview::build() {
   pMain->setObjectName("pMain");
   build_project_tab();
   build_action_tab();
-  build_all_projects_tab();
-  build_all_actions_tab();
+  lvAllProjects =
+      add_list_tab(tAllProjects, {"tAllProjects",
+                                  "All Projects",
+                                  "lvAllProjects",
+                                  {"Project Description", 400},
+                                  name_cell<Project>,
+                                  {{"Add New Project", "btnAddProject", &btnAddProject},
+                                   {"Delete Project", "btnDelProject", &btnDelProject},
+                                   {"Edit Project", "btnEditProject", &btnEditProject}}});
+  lvAllActions = add_list_tab(tAllActions, {"tAllActions",
+                                            "All Actions",
+                                            "lvAllActions",
+                                            {"Action Description", 400},
+                                            name_cell<Action>,
+                                            {{"Add New Action", "btnAddAction", &btnAddAction},
+                                             {"Edit Action", "btnEditAction", &btnEditAction},
+                                             {"Delete Action", "btnDelAction", &btnDelAction}}});
 
   auto* body = new QHBoxLayout;
   body->setSpacing(12);
@@ -132,37 +147,27 @@ void TfmReview::build() {
   page->addLayout(body, 1);
 }
 
-void TfmReview::build_all_projects_tab() {
-  tAllProjects = new QWidget;
-  tAllProjects->setObjectName("tAllProjects");
-  lvAllProjects = new RecordListView("lvAllProjects", {{"Project Description", 400}}, false,
-                                     name_cell<Project>, tAllProjects);
-  btnAddProject = button("Add New Project", "btnAddProject", tAllProjects);
-  btnDelProject = button("Delete Project", "btnDelProject", tAllProjects);
-  btnEditProject = button("Edit Project", "btnEditProject", tAllProjects);
-  auto* tab = new QVBoxLayout(tAllProjects);
-  tab->addWidget(lvAllProjects, 1);
-  tab->addLayout(button_row({btnAddProject, btnDelProject, btnEditProject}));
-  pMain->addTab(tAllProjects, "All Projects");
+QWidget* TfmReview::add_tab(const char* name, const char* title) {
+  auto* tab = new QWidget;
+  tab->setObjectName(name);
+  pMain->addTab(tab, title);
+  return tab;
 }
 
-void TfmReview::build_all_actions_tab() {
-  tAllActions = new QWidget;
-  tAllActions->setObjectName("tAllActions");
-  lvAllActions = new RecordListView("lvAllActions", {{"Action Description", 400}}, false,
-                                    name_cell<Action>, tAllActions);
-  btnAddAction = button("Add New Action", "btnAddAction", tAllActions);
-  btnEditAction = button("Edit Action", "btnEditAction", tAllActions);
-  btnDelAction = button("Delete Action", "btnDelAction", tAllActions);
-  auto* tab = new QVBoxLayout(tAllActions);
-  tab->addWidget(lvAllActions, 1);
-  tab->addLayout(button_row({btnAddAction, btnEditAction, btnDelAction}));
-  pMain->addTab(tAllActions, "All Actions");
+RecordListView* TfmReview::add_list_tab(QWidget*& tab, const ListTab& info) {
+  tab = add_tab(info.tab_name, info.title);
+  auto* list = new RecordListView(info.list_name, {info.column}, false, info.cell, tab);
+  std::vector<QPushButton*> buttons;
+  for (const TabButton& b : info.buttons)
+    buttons.push_back(*b.made = button(b.caption, b.name, tab));
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(list, 1);
+  layout->addLayout(button_row(buttons));
+  return list;
 }
 
 void TfmReview::build_project_tab() {
-  tProject = new QWidget;
-  tProject->setObjectName("tProject");
+  tProject = add_tab("tProject", "Project Details");
   edtProjectDesc = shown_line("edtProjectDesc", tProject);
   memProjectNotes = shown_notes("memProjectNotes", tProject);
   lvAction = new RecordListView("lvAction", {{"Action Descriptions", 400}}, false,
@@ -179,12 +184,10 @@ void TfmReview::build_project_tab() {
   tab->addLayout(button_row({btnProjectEdit, btnProjectDel}), 3, 0, 1, 2);
   tab->setRowStretch(2, 1);
   tab->setColumnStretch(1, 1);
-  pMain->addTab(tProject, "Project Details");
 }
 
 void TfmReview::build_action_tab() {
-  tAction = new QWidget;
-  tAction->setObjectName("tAction");
+  tAction = add_tab("tAction", "Action Details");
   edtActionDesc = shown_line("edtActionDesc", tAction);
   memActionNotes = shown_notes("memActionNotes", tAction);
   // The details show values only: nothing entered there would be stored.
@@ -222,7 +225,6 @@ void TfmReview::build_action_tab() {
   tab->addLayout(button_row({btnActionEdit, btnActionDel}), 6, 0, 1, 4);
   tab->setRowStretch(5, 1);
   tab->setColumnStretch(3, 1);
-  pMain->addTab(tAction, "Action Details");
 }
 
 void TfmReview::connect_buttons() {

@@ -2,6 +2,7 @@
 
 #include "app/Apputil.h"
 #include "ui/Page.h"
+#include "ui/RecordListView.h"
 #include "ui/ReviewTree.h"
 
 class NotesField;
@@ -12,7 +13,6 @@ class QRadioButton;
 class QTabWidget;
 class QTimeEdit;
 class QTreeView;
-class RecordListView;
 
 // Where the user reviews every project and action: a tree of the projects with their steps and
 // of the simple actions, and beside it the list of all projects, the list of all actions, or
@@ -36,9 +36,24 @@ class TfmReview : public TfmPage {
   const void* chosen_record() const { return m_chosen_record; }
 
  private:
+  // A list tab: the list of every record of a kind, with its buttons below it.
+  struct TabButton {
+    const char* caption;
+    const char* name;
+    QPushButton** made;
+  };
+  struct ListTab {
+    const char* tab_name;
+    const char* title;
+    const char* list_name;
+    RecordListView::Column column;
+    RecordListModel::CellText cell;
+    std::vector<TabButton> buttons;
+  };
+
   void build();
-  void build_all_projects_tab();
-  void build_all_actions_tab();
+  QWidget* add_tab(const char* name, const char* title);
+  RecordListView* add_list_tab(QWidget*& tab, const ListTab& info);
   void build_project_tab();
   void build_action_tab();
   void connect_buttons();
