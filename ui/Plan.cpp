@@ -286,14 +286,16 @@ void TfmPlan::reset() {
 }
 
 void TfmPlan::forget_item(const InboxItem* item) {
-  // The row goes quietly: its removal must not load or commit anything.
-  {
-    const QSignalBlocker quiet(lvItem);
-    lvItem->rows().forget(item);
+  // The row goes quietly: neither its removal nor the neighbour the list selects in its place
+  // loads or commits anything.
+  const QSignalBlocker quiet(lvItem);
+  lvItem->rows().forget(item);
+  if (m_item && (!item || item == m_item)) {
+    m_item = nullptr;
+    reset();
   }
-  if (!m_item || (item && item != m_item)) return;
-  m_item = nullptr;
-  reset();
+  // A selected row is always the shown item's, so that a click on any other row loads it.
+  if (lvItem->selected_record() != m_item) lvItem->clearSelection();
 }
 
 void TfmPlan::select_and_run(QRadioButton* button) {

@@ -326,30 +326,39 @@ TEST_F(PlanTest, AnItemHandedOverReplacesTheCurrentOneUncommitted) {
 
 TEST_F(PlanTest, ACurrentItemDeletedElsewhereIsDroppedUntouched) {
   add("to be deleted");
-  InboxItem* kept = add("kept");
+  InboxItem* second = add("second");
+  InboxItem* last = add("last");
   show_process();
   radio("rbtnNotActionable")->click();
   main().show_page(kPageInbox, true);
   tick(kPageInbox, 0);
   prompts.answer(Prompts::Yes);
   click(kPageInbox, "btnDelete");
-  ASSERT_EQ(g().inbox.count(), 1u);
+  ASSERT_EQ(g().inbox.count(), 2u);
   // Back shows the page as it was left, without the deleted item: nothing acts on it.
   click("btnBack");
   ASSERT_EQ(current_page(), kPageProcess);
-  EXPECT_EQ(rows(kPageProcess), 1);
+  EXPECT_EQ(rows(kPageProcess), 2);
+  EXPECT_EQ(selected_row(), -1);
   EXPECT_EQ(text("edtDesc"), "");
   EXPECT_TRUE(radio("rbtnActionable")->isChecked());
   for (const char* name :
        {"rbtnNotActionable", "rbtnActionable", "cbProcess", "btnItemEdit", "btnActionEdit"})
     click(kPageProcess, name);
   EXPECT_EQ(current_page(), kPageProcess);
+  select(kPageProcess, 0);  // loads an item, and commits nothing
+  EXPECT_EQ(text("edtDesc"), "second");
+  EXPECT_EQ(second->state, kStateStored);
+  // The shown item deleted while the page is away: shown again, it loads the next one.
   click("btnForward");
-  EXPECT_EQ(current_page(), kPageInbox);
-  // Shown again, the page loads the first item and commits nothing.
+  ASSERT_EQ(current_page(), kPageInbox);
+  tick(kPageInbox, 0);
+  prompts.answer(Prompts::Yes);
+  click(kPageInbox, "btnDelete");
   show_process();
-  EXPECT_EQ(text("edtDesc"), "kept");
-  EXPECT_EQ(kept->state, kStateStored);
+  EXPECT_EQ(rows(kPageProcess), 1);
+  EXPECT_EQ(text("edtDesc"), "last");
+  EXPECT_EQ(last->state, kStateStored);
 }
 
 }  // namespace
