@@ -291,10 +291,15 @@ void TfmReview::choose_node(const QModelIndex& index, QWidget* tab) {
   if (tab) pMain->setCurrentWidget(tab);
 }
 
+QModelIndex TfmReview::selected_node() const {
+  const QModelIndexList selected = tvData->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? QModelIndex() : selected.first();
+}
+
 void TfmReview::node_selected() {
   if (!m_ready) return;
-  const QModelIndexList selected = tvData->selectionModel()->selectedIndexes();
-  if (!selected.isEmpty()) apply_selection_rule(selected.first());
+  const QModelIndex node = selected_node();
+  if (node.isValid()) apply_selection_rule(node);
 }
 
 void TfmReview::apply_selection_rule(const QModelIndex& node) {
@@ -429,7 +434,11 @@ void TfmReview::delete_chosen() {
 
 void TfmReview::forget(const void* record, Chosen kind) {
   const bool was_ready = std::exchange(m_ready, false);
+  const QPersistentModelIndex before = selected_node();
   m_tree->forget(record);
+  // The tree selects a neighbour of a removed node on its own; nothing was chosen by that, and
+  // a click on that node must choose it.
+  if (selected_node() != QModelIndex(before)) tvData->clearSelection();
   m_ready = was_ready;
   for (RecordListView* list : {lvAllProjects, lvAllActions, lvAction}) list->rows().forget(record);
   if (m_chosen == kind && (!record || record == m_chosen_record)) m_chosen_record = nullptr;

@@ -60,6 +60,7 @@ class TfmReview : public TfmPage {
 
   void rebuild_tree();
   void choose_node(const QModelIndex& index, QWidget* tab = nullptr);
+  QModelIndex selected_node() const;
   void node_selected();
   void apply_selection_rule(const QModelIndex& node);
   void show_detail_tab(QWidget* shown);

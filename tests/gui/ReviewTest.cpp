@@ -315,10 +315,23 @@ TEST_F(ReviewTest, AChosenRecordRemovedElsewhereCountsAsNotFound) {
   EXPECT_EQ(selected_node(), "All Simple Actions");
   EXPECT_EQ(current_tab(), "All Actions");
   EXPECT_EQ(list_texts("lvAllActions"), QStringList{"Call the bank"});
-  // A project removed meanwhile: the group of projects.
+  // A project removed meanwhile: Back shows no node selected, and a click chooses again.
+  add_project("Kitchen");
+  show_review();
   choose(node(0, 0));
   main().show_page(kPageHome, true);
   g().projects.remove(garden);
+  click("btnBack");
+  ASSERT_EQ(current_page(), kPageReview);
+  EXPECT_EQ(selected_node(), "(none)");
+  EXPECT_EQ(children(node(0)), QStringList{"Kitchen"});
+  click(kPageReview, "btnProjectEdit");  // the project is gone: nothing opens
+  EXPECT_EQ(current_page(), kPageReview);
+  choose(node(0, 0));
+  EXPECT_EQ(field<QLineEdit>("edtProjectDesc")->text(), "Kitchen");
+  // Removed while the page is away: the group of projects at the next show.
+  main().show_page(kPageHome, true);
+  g().projects.remove(g().projects.first());
   show_review();
   EXPECT_EQ(selected_node(), "All Projects");
   EXPECT_EQ(current_tab(), "All Projects");
