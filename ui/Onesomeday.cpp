@@ -10,31 +10,13 @@
 #include <cmath>
 
 #include "common/misc/CxDateTime.h"
+#include "ui/DateValues.h"
 #include "ui/Widgets.h"
 
 namespace {
 
 const EditorInfo kInfo{"TfmOneSomeday", "Edit Someday/Maybe Item",
                        "Desc:", "The description field can not be empty."};
-
-QDateTime to_qt(double value) {
-  CxSystemTime st;
-  if (!ole_to_system_time(value, st)) return {};
-  return QDateTime(QDate(st.wYear, st.wMonth, st.wDay), QTime(st.wHour, st.wMinute, st.wSecond));
-}
-
-double from_qt(QDate date, QTime time) {
-  CxSystemTime st;
-  st.wYear = static_cast<uint16_t>(date.year());
-  st.wMonth = static_cast<uint16_t>(date.month());
-  st.wDay = static_cast<uint16_t>(date.day());
-  st.wHour = static_cast<uint16_t>(time.hour());
-  st.wMinute = static_cast<uint16_t>(time.minute());
-  st.wSecond = static_cast<uint16_t>(time.second());
-  double value = 0;
-  system_time_to_ole(st, value);
-  return value;
-}
 
 }  // namespace
 

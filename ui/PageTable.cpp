@@ -7,11 +7,14 @@
 #include "ui/Inbox.h"
 #include "ui/Onecontext.h"
 #include "ui/Oneitem.h"
+#include "ui/Oneproject.h"
 #include "ui/Oneref.h"
 #include "ui/Onesomeday.h"
 #include "ui/Option.h"
 #include "ui/PageIds.h"
+#include "ui/Plan.h"
 #include "ui/Ref.h"
+#include "ui/Review.h"
 #include "ui/Someday.h"
 #include "ui/Tool.h"
 
@@ -20,8 +23,16 @@ std::vector<PageSlot> standard_pages() {
       {kPageHome,
        [](Navigator& n, Globals& g) { return new TfmHome(n, g.inbox, g.projects, g.actions); }},
       {kPageInbox, [](Navigator& n, Globals& g) { return new TfmInbox(n, g.inbox, g.settings); }},
+      {kPageProcess,
+       [](Navigator& n, Globals& g) {
+         return new TfmPlan(n, g.inbox, {g.actions, g.projects, g.someday, g.refs});
+       }},
+      {kPageReview, [](Navigator& n,
+                       Globals& g) { return new TfmReview(n, g.projects, g.actions, g.settings); }},
       {kPageTools, [](Navigator& n, Globals&) { return new TfmTool(n); }},
       {kPageOneItem, [](Navigator& n, Globals& g) { return new TfmOneItem(n, g.inbox); }},
+      {kPageOneProject,
+       [](Navigator& n, Globals& g) { return new TfmOneProject(n, g.projects, g.actions); }},
       {kPageOptions, [](Navigator& n, Globals& g) { return new TfmOption(n, g.settings); }},
       {kPageContexts,
        [](Navigator& n, Globals& g) { return new TfmContext(n, g.contexts, g.settings); }},

@@ -304,3 +304,45 @@ QPixmap alarm(int size) {
 }
 
 }  // namespace pictures
+
+namespace pictures {
+
+namespace {
+
+// A group of records: a blue box with two stacked sheets in it.
+void group_node(QPainter& p) {
+  p.setPen(QPen(QColor(0x1E, 0x4F, 0x8F), 2));
+  p.setBrush(QColor(0xE9, 0xF3, 0xFF));
+  p.drawRoundedRect(QRectF(12, 5, 26, 18), 2, 2);
+  p.drawRoundedRect(QRectF(9, 10, 30, 18), 2, 2);
+  p.setBrush(shade(QColor(0x8C, 0xC4, 0xFF), QColor(0x3A, 0x7B, 0xD5)));
+  p.drawRoundedRect(QRectF(4, 18, 40, 25), 4, 4);
+  p.setPen(QPen(QColor(0xE9, 0xF3, 0xFF), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(17, 29), QPointF(31, 29));
+}
+
+// A project: an orange clipboard with a few lines of steps.
+void project_node(QPainter& p) {
+  p.setPen(QPen(QColor(0x8A, 0x3B, 0x12), 2));
+  p.setBrush(shade(QColor(0xF6, 0xA2, 0x5E), QColor(0xC8, 0x5A, 0x1A)));
+  p.drawRoundedRect(QRectF(7, 6, 34, 39), 4, 4);
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(12, 13, 24, 27));
+  p.setBrush(QColor(0x6B, 0x55, 0x3A));
+  p.drawRoundedRect(QRectF(17, 3, 14, 7), 2, 2);
+  p.setPen(QPen(QColor(0x8A, 0x3B, 0x12), 3, Qt::SolidLine, Qt::RoundCap));
+  for (int y = 20; y <= 34; y += 7) p.drawLine(QPointF(16, y), QPointF(32, y));
+}
+
+}  // namespace
+
+QPixmap review_node(ReviewNode which, int size) {
+  switch (which) {
+    case ReviewNode::Group: return paint(size, group_node);
+    case ReviewNode::Project: return paint(size, project_node);
+    case ReviewNode::Action: return paint(size, actions);  // the tick of the Actions page
+  }
+  return {};
+}
+
+}  // namespace pictures

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include "ui/Widgets.h"
+
 namespace {
 
 QStringList titles_of(const std::vector<RecordListView::Column>& columns) {
@@ -29,10 +31,7 @@ RecordListView::RecordListView(const char* name, const std::vector<Column>& colu
   for (int c = 0; c < static_cast<int>(columns.size()); ++c)
     setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
   header()->setStretchLastSection(true);
-  QPalette keep = palette();
-  for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-    keep.setColor(QPalette::Inactive, role, keep.color(QPalette::Active, role));
-  setPalette(keep);
+  keep_selection_visible(this);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &RecordListView::selection_changed);
   connect(m_rows, &QAbstractItemModel::modelReset, this, &RecordListView::selection_changed);

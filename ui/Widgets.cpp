@@ -1,5 +1,6 @@
 #include "ui/Widgets.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,4 +24,11 @@ QLabel* page_heading(const QString& text, const char* name, QWidget* parent) {
   bold.setPointSizeF(bold.pointSizeF() * 1.15);
   heading->setFont(bold);
   return heading;
+}
+
+void keep_selection_visible(QAbstractItemView* view) {
+  QPalette keep = view->palette();
+  for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+    keep.setColor(QPalette::Inactive, role, keep.color(QPalette::Active, role));
+  view->setPalette(keep);
 }

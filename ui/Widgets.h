@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAbstractItemView;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -12,3 +13,5 @@ QLabel* named_label(const QString& text, const char* name, QWidget* parent);
 QPushButton* list_button(const QString& caption, const char* name, QWidget* parent);
 // The bold heading at the top of a page.
 QLabel* page_heading(const QString& text, const char* name, QWidget* parent);
+// Keeps a list's or a tree's selection as visible without the focus as with it.
+void keep_selection_visible(QAbstractItemView* view);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTreeView>
 #include <filesystem>
 #include <iterator>
 
@@ -23,6 +24,37 @@ void add(Store& store, const char* name, Fill fill) {
   fill(*r);
   store.add_copy(r.get());
   store.discard(std::move(r));
+}
+
+void add_projects(Globals& g) {
+  add(g.projects, "Renovate the kitchen", [](Project& p) {
+    p.outcome = "A kitchen we like to cook in, finished before the summer";
+    p.notes = "Budget agreed with Sam.\r\nKeep the old oak table.";
+  });
+  add(g.projects, "Plan the summer holiday in Portugal", [](Project&) {});
+  const struct {
+    const char* name;
+    int32_t project, status, priority, type;
+  } steps[] = {
+      {"Get three quotes for the new cupboards", 1, kStatusCompleted, kPriorityNormal, 0},
+      {"Choose the tiles with Sam", 1, kStatusNotStarted, kPriorityHigh, 0},
+      {"Book the electrician", 1, kStatusPaused, kPriorityNormal, kTypeScheduled},
+      {"Order the sink and the taps", 1, kStatusDisabled, kPriorityLow, 0},
+      {"Compare flights to Lisbon", 2, kStatusNotStarted, kPriorityNormal, 0},
+      {"Ask Anna about the house in Sintra", 2, kStatusNotStarted, kPriorityNormal, kTypeDelegated},
+      {"Renew the passports", 0, kStatusNotStarted, kPriorityHigh, 0},
+      {"Reply to the neighbours about the fence", 0, kStatusNotStarted, kPriorityNormal, 0},
+  };
+  for (const auto& s : steps)
+    add(g.actions, s.name, [&s](Action& a) {
+      a.project_id = s.project;
+      a.status = s.status;
+      a.priority_flags = s.priority;
+      a.action_type = s.type;
+      if (s.type == kTypeDelegated) a.delegate = "Anna";
+      if (s.type == kTypeScheduled) a.scheduled = 46010.375;
+      a.notes = "Before the end of the month.";
+    });
 }
 
 void fill_stores(Globals& g) {
@@ -54,6 +86,7 @@ void fill_stores(Globals& g) {
   add(g.actions, "Draft the quarterly budget review for the board",
       [](Action& a) { a.spent_seconds = 3725; });
   g.actions.set_active(*g.actions.records().begin(), kStatusPaused);
+  add_projects(g);
 }
 
 }  // namespace
@@ -80,6 +113,8 @@ int main(int argc, char** argv) {
   shoot(kPageContexts, "contexts.png");
   shoot(kPageSomeday, "someday.png");
   shoot(kPageRef, "reference.png");
+  shoot(kPageProcess, "process.png");
+  shoot(kPageReview, "review.png");
   Globals& g = program.globals();
   auto edit = [&](int32_t editor, auto* record, int32_t back, const char* file) {
     main.open_editor(editor, record, back);
@@ -91,6 +126,16 @@ int main(int argc, char** argv) {
   edit(kPageOneContext, g.contexts.find(4), kPageContexts, "context-editor.png");
   edit(kPageOneSomeday, second(g.someday), kPageSomeday, "someday-editor.png");
   edit(kPageOneRef, *g.refs.records().begin(), kPageRef, "reference-editor.png");
+  edit(kPageOneProject, *g.projects.records().begin(), kPageReview, "project-editor.png");
+  main.show_page(kPageReview, false);
+  auto* tree = main.page_by_id(kPageReview)->findChild<QTreeView*>("tvData");
+  tree->setCurrentIndex(tree->model()->index(0, 0, tree->model()->index(0, 0)));
+  QTest::qWait(50);
+  main.grab().save(out.filePath("review-project.png"));
+  tree->setCurrentIndex(
+      tree->model()->index(1, 0, tree->model()->index(0, 0, tree->model()->index(0, 0))));
+  QTest::qWait(50);
+  main.grab().save(out.filePath("review-action.png"));
   // Reminders: two actions and an item due, beside the item of the winter trip.
   auto remind = [](auto& r, int32_t lead, int32_t unit) {
     r.remind = 1;
