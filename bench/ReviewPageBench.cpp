@@ -61,36 +61,41 @@ struct Fixture {
     std::filesystem::remove_all(home);
   }
 
-  // The stores hold `scale` times the data.
+  // The stores hold `scale` times the data, read from their files as a start of the program
+  // reads them.
   void use_scale(int scale) {
     if (scale == m_scale) return;
     m_scale = scale;
     Globals& g = program->globals();
-    g.projects.clear();
-    g.actions.clear();
     texts = {};
-    for (int p = 0; p < kProjects * scale; ++p) {
-      Project project;
-      project.id = p + 1;
-      project.name = "Project " + std::to_string(p) + ": renovate the kitchen";
-      texts.projects.push_back(project.name.c_str());
-      g.projects.add_copy(&project);
-      texts.steps.emplace_back();
-      for (int s = 0; s < kStepsPerProject; ++s) {
-        Action step;
-        step.project_id = project.id;
-        step.name = "Step " + std::to_string(s) + " of project " + std::to_string(p) +
-                    ": call the supplier";
-        texts.steps.back().push_back(step.name.c_str());
-        g.actions.add_copy(&step);
+    {
+      Globals written;
+      written.use_folder(g.folder);
+      for (int p = 0; p < kProjects * scale; ++p) {
+        Project project;
+        project.id = p + 1;
+        project.name = "Project " + std::to_string(p) + ": renovate the kitchen";
+        texts.projects.push_back(project.name.c_str());
+        written.projects.add_copy(&project);
+        texts.steps.emplace_back();
+        for (int s = 0; s < kStepsPerProject; ++s) {
+          Action step;
+          step.project_id = project.id;
+          step.name = "Step " + std::to_string(s) + " of project " + std::to_string(p) +
+                      ": call the supplier";
+          texts.steps.back().push_back(step.name.c_str());
+          written.actions.add_copy(&step);
+        }
       }
+      for (int a = 0; a < kSimpleActions * scale; ++a) {
+        Action simple;
+        simple.name = "Simple action " + std::to_string(a) + ": answer the letter";
+        texts.simple.push_back(simple.name.c_str());
+        written.actions.add_copy(&simple);
+      }
+      save_all_stores(written);
     }
-    for (int a = 0; a < kSimpleActions * scale; ++a) {
-      Action simple;
-      simple.name = "Simple action " + std::to_string(a) + ": answer the letter";
-      texts.simple.push_back(simple.name.c_str());
-      g.actions.add_copy(&simple);
-    }
+    load_all_stores(g);
   }
 
   void show_page() {
