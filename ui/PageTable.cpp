@@ -1,9 +1,11 @@
 #include "ui/PageTable.h"
 
 #include "app/Apputil.h"
+#include "ui/Action.h"
 #include "ui/Context.h"
 #include "ui/Home.h"
 #include "ui/Inbox.h"
+#include "ui/Oneaction.h"
 #include "ui/Onecontext.h"
 #include "ui/Oneitem.h"
 #include "ui/Oneref.h"
@@ -19,6 +21,14 @@ std::vector<PageSlot> standard_pages() {
       {kPageHome,
        [](Navigator& n, Globals& g) { return new TfmHome(n, g.inbox, g.projects, g.actions); }},
       {kPageInbox, [](Navigator& n, Globals& g) { return new TfmInbox(n, g.inbox, g.settings); }},
+      {kPageActions,
+       [](Navigator& n, Globals& g) {
+         return new TfmAction(n, g.actions, g.projects, g.contexts, g.settings);
+       }},
+      {kPageOneAction,
+       [](Navigator& n, Globals& g) {
+         return new TfmOneAction(n, g.actions, g.contexts, g.alarms);
+       }},
       {kPageTools, [](Navigator& n, Globals&) { return new TfmTool(n); }},
       {kPageOneItem, [](Navigator& n, Globals& g) { return new TfmOneItem(n, g.inbox); }},
       {kPageOptions, [](Navigator& n, Globals& g) { return new TfmOption(n, g.settings); }},
@@ -29,7 +39,8 @@ std::vector<PageSlot> standard_pages() {
        [](Navigator& n, Globals& g) {
          return new TfmSomeday(n, g.someday, g.contexts, g.settings);
        }},
-      {kPageOneSomeday, [](Navigator& n, Globals& g) { return new TfmOneSomeday(n, g.someday); }},
+      {kPageOneSomeday,
+       [](Navigator& n, Globals& g) { return new TfmOneSomeday(n, g.someday, g.alarms); }},
       {kPageRef,
        [](Navigator& n, Globals& g) { return new TfmRef(n, g.refs, g.contexts, g.settings); }},
       {kPageOneRef, [](Navigator& n, Globals& g) { return new TfmOneRef(n, g.refs); }},

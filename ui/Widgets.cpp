@@ -16,3 +16,14 @@ QLabel* page_heading(const QString& text, const char* name, QWidget* parent) {
   heading->setFont(bold);
   return heading;
 }
+
+QColor color_from_setting(int32_t value) {
+  auto v = static_cast<uint32_t>(value);
+  return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+int32_t setting_from_color(const QColor& color) {
+  return static_cast<int32_t>(static_cast<uint32_t>(color.red()) |
+                              static_cast<uint32_t>(color.green()) << 8 |
+                              static_cast<uint32_t>(color.blue()) << 16);
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+#include <cstdint>
 
 class QLabel;
 class QWidget;
@@ -9,3 +11,6 @@ class QWidget;
 QLabel* named_label(const QString& text, const char* name, QWidget* parent);
 // The bold heading at the top of a page.
 QLabel* page_heading(const QString& text, const char* name, QWidget* parent);
+// Colour settings are 0x00BBGGRR values: red in the low byte.
+QColor color_from_setting(int32_t value);
+int32_t setting_from_color(const QColor& color);
