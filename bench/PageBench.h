@@ -1,48 +1,19 @@
 #pragma once
 
 // What the benchmarks of a list page share: the whole program started headless on a data folder
-// of its own, and the bare list it is measured against.
+// of its own, its page shown over many records, and the bare list the page is measured against.
 
-#include <QStringList>
-#include <QTreeWidget>
-#include <filesystem>
-#include <memory>
-#include <vector>
+#include <cstdint>
+#include <functional>
 
-class Program;
-class QAbstractItemModel;
-class QTreeView;
+struct Globals;
 
-// The program, started on an empty data folder that is removed when it ends.
-class ProgramInTempHome {
- public:
-  explicit ProgramInTempHome(const char* name);
-  ~ProgramInTempHome();
-  Program& program() { return *m_program; }
-
- private:
-  std::filesystem::path m_home;
-  std::unique_ptr<Program> m_program;
-};
-
-// A bare QTreeWidget beside a page's list: the same size, columns, and rows of text (check boxes
-// and text colours included), copied out of the page's model once. Each fill makes its cell texts
-// from plain strings, as any list of stored text must, and paints once, as a show does.
-class BareList {
- public:
-  explicit BareList(const QTreeView& list);
-  void fill();
-  int rows() const { return m_tree.topLevelItemCount(); }
-
- private:
-  struct Row {
-    std::vector<std::string> texts;
-    QColor color;
-  };
-  QTreeWidget m_tree;
-  std::vector<Row> m_rows;
-};
-
-// The widgets need an application object before any benchmark runs; headless unless the
-// environment names a platform.
-void make_application(const char* name);
+// Registers two benchmarks, compared in the same run with `target` as the largest ratio
+// accepted: `page_bench`, the page `page_id` filled and painted over the records that `fill`
+// stores, and BM_BareTreeFill, a bare QTreeWidget of the same size, columns and rows of text
+// (check boxes and text colours included), copied out of the page's list once. The bare list
+// makes its cell texts from plain strings on every fill, as any list of stored text must; both
+// lists are painted once, as a show does. Also makes the application object the widgets need,
+// headless unless the environment names a platform.
+void register_page_fill(const char* program_name, const char* page_bench, int32_t page_id,
+                        std::function<void(Globals&)> fill, double target);

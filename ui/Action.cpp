@@ -12,6 +12,7 @@
 
 #include "common/misc/CxDateTime.h"
 #include "ui/Ansi.h"
+#include "ui/ContextList.h"
 #include "ui/ListCells.h"
 #include "ui/PageIds.h"
 #include "ui/Widgets.h"
@@ -112,8 +113,8 @@ TfmAction::TfmAction(Navigator& nav, ZorvoActionMgr& actions, const ZorvoProject
       add_extra_button("btnComplete", "Complete", "pmiComplete", "Complete Action", false);
   pmiStart = pmAction->findChild<QAction*>("pmiStart");
   pmiComplete = pmAction->findChild<QAction*>("pmiComplete");
-  connect(btnStart, &QPushButton::clicked, this, &TfmAction::start_selected);
-  connect(btnComplete, &QPushButton::clicked, this, &TfmAction::complete_selected);
+  connect(btnStart, &QPushButton::clicked, this, [this] { act_on_selected(start_or_pause); });
+  connect(btnComplete, &QPushButton::clicked, this, [this] { act_on_selected(complete_action); });
 
   // A radio button's handling runs whenever it becomes the chosen one.
   connect(m_filters, &QButtonGroup::idToggled, this, [this](int mode, bool checked) {
@@ -124,7 +125,7 @@ TfmAction::TfmAction(Navigator& nav, ZorvoActionMgr& actions, const ZorvoProject
     refill();
   });
   connect(cbContext, &QComboBox::currentIndexChanged, this, [this] {
-    m_choice.ShowActionContextID = chosen_context();
+    m_choice.ShowActionContextID = chosen_context(cbContext);
     refill();
   });
 
@@ -178,20 +179,13 @@ void TfmAction::fill_filter_lists() {
   }
   cbProject->setCurrentIndex(project_index);
 
-  cbContext->clear();
-  cbContext->addItem("Not Specified", 0);
-  int context_index = 0;
-  for (const Context* c : m_contexts.records()) {
-    if (c->id == m_choice.ShowActionContextID) context_index = cbContext->count();
-    cbContext->addItem(from_ansi(c->name.view()), c->id);
-  }
-  cbContext->setCurrentIndex(context_index);
+  fill_context_list(cbContext, m_contexts, m_choice.ShowActionContextID);
 }
 
 void TfmAction::choose_filter(int mode) {
   m_choice.ShowActionMode = mode;
   if (mode == kShowByProject) m_choice.ShowActionProjectID = chosen_project();
-  if (mode == kShowByContext) m_choice.ShowActionContextID = chosen_context();
+  if (mode == kShowByContext) m_choice.ShowActionContextID = chosen_context(cbContext);
   refill();
   cbProject->setEnabled(mode == kShowByProject);
   cbContext->setEnabled(mode == kShowByContext);
@@ -199,10 +193,6 @@ void TfmAction::choose_filter(int mode) {
 
 int32_t TfmAction::chosen_project() const {
   return cbProject->currentIndex() < 0 ? -1 : cbProject->currentData().toInt();
-}
-
-int32_t TfmAction::chosen_context() const {
-  return cbContext->currentIndex() < 0 ? 0 : cbContext->currentData().toInt();
 }
 
 bool TfmAction::listed(const Action& action) const {
@@ -277,17 +267,10 @@ void TfmAction::update_buttons() {
   pmiStart->setText(running ? "Pause Action" : "Start Action");
 }
 
-void TfmAction::start_selected() {
+void TfmAction::act_on_selected(void (*rule)(ZorvoActionMgr&, Action&, double)) {
   Action* action = selected();
   if (!action) return;
-  start_or_pause(m_store, *action, now());
-  refill();
-}
-
-void TfmAction::complete_selected() {
-  Action* action = selected();
-  if (!action) return;
-  complete_action(m_store, *action, now());
+  rule(m_store, *action, now());
   refill();
 }
 

@@ -37,12 +37,11 @@ class TfmAction : public TfmRecordList<ZorvoActionMgr> {
   void fill_filter_lists();
   // A filter's radio button was chosen (or set when the page is shown).
   void choose_filter(int mode);
-  // The project and context of the filters, as chosen in their lists.
+  // The project of the filter, as chosen in its list; -1 when none is.
   int32_t chosen_project() const;
-  int32_t chosen_context() const;
   QColor row_color(const Action& action) const;
-  void start_selected();
-  void complete_selected();
+  // Start, Pause or Complete on the selected action, then the list is filled afresh.
+  void act_on_selected(void (*rule)(ZorvoActionMgr&, Action&, double));
 
   Settings& m_choice;
   const ZorvoProjectMgr& m_projects;

@@ -18,6 +18,7 @@
 #include "common/misc/CxDateTime.h"
 #include "stores/ActionRules.h"
 #include "ui/Ansi.h"
+#include "ui/ContextList.h"
 #include "ui/Navigator.h"
 #include "ui/PageIds.h"
 #include "ui/ReminderControls.h"
@@ -215,14 +216,7 @@ void TfmOneAction::fill(Action& action) {
   edtMin->setValue(action.estimate_minutes % 60);
   show_spent_time();
 
-  cbContext->clear();
-  cbContext->addItem("Not Specified", 0);
-  int context_index = 0;
-  for (const Context* c : m_contexts.records()) {
-    if (c->id == action.context_id) context_index = cbContext->count();
-    cbContext->addItem(from_ansi(c->name.view()), c->id);
-  }
-  cbContext->setCurrentIndex(context_index);
+  fill_context_list(cbContext, m_contexts, action.context_id);
 
   m_reminder->show_reminder(action.remind, action.remind_lead, action.remind_unit);
   edtPercent->setValue(action.percent_done);
@@ -242,7 +236,7 @@ void TfmOneAction::take_input(Action& action) {
         action.priority_flags, kPriorities[static_cast<std::size_t>(cbPriority->currentIndex())]);
   action.due = cbDue->isChecked() ? m_due.value() : 0;
   action.estimate_minutes = edtHour->value() * 60 + edtMin->value();
-  action.context_id = cbContext->currentIndex() < 0 ? 0 : cbContext->currentData().toInt();
+  action.context_id = chosen_context(cbContext);
   action.remind = cbDue->isChecked() && m_reminder->ticked() ? 1 : 0;
   action.remind_lead = m_reminder->lead();
   action.remind_unit = m_reminder->unit();

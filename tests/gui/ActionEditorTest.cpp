@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "common/misc/CxDateTime.h"
-#include "support/ProgramFixture.h"
+#include "support/DoStageFixture.h"
 #include "ui/Ansi.h"
 #include "ui/Oneaction.h"
 #include "ui/PageIds.h"
@@ -37,24 +37,8 @@ double local(int year, int month, int day, int hour = 0, int minute = 0, int sec
   return value;
 }
 
-class ActionEditorTest : public ProgramFixture {
+class ActionEditorTest : public DoStageFixture {
  protected:
-  void SetUp() override {
-    start();
-    control<QTimer>("tmMain")->stop();  // the seconds are counted by hand
-  }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
-
-  Action* add(const char* name, int32_t status = kStatusNotStarted) {
-    auto a = g().actions.create();
-    a->name = name;
-    a->status = status;
-    Action* stored = g().actions.add_copy(a.get());
-    g().actions.discard(std::move(a));
-    return stored;
-  }
   // Opens a stored action from the Actions page, as the user does.
   void open(const Action* action) {
     main().show_page(kPageHome, true);

@@ -4,9 +4,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTimer>
 
-#include "support/ProgramFixture.h"
+#include "support/DoStageFixture.h"
 #include "ui/Action.h"
 #include "ui/PageIds.h"
 #include "watcher/ZorvoActionWatcher.h"
@@ -16,36 +15,8 @@ namespace {
 constexpr int32_t kCalls = 4;   // "@Calls", one of the default contexts
 constexpr int32_t kOffice = 7;  // "@Office"
 
-class ActionsTest : public ProgramFixture {
+class ActionsTest : public DoStageFixture {
  protected:
-  void SetUp() override {
-    start();
-    control<QTimer>("tmMain")->stop();  // the seconds are counted by hand
-  }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
-
-  Action* add(const char* name, int32_t status, int32_t type = kTypeAsap, int32_t project = 0,
-              int32_t context = 0) {
-    auto a = g().actions.create();
-    a->name = name;
-    a->status = status;
-    a->action_type = type;
-    a->project_id = project;
-    a->context_id = context;
-    Action* stored = g().actions.add_copy(a.get());
-    g().actions.discard(std::move(a));
-    return stored;
-  }
-  Project* add_project(const char* name, int32_t status) {
-    auto p = g().projects.create();
-    p->name = name;
-    p->status = status;
-    Project* stored = g().projects.add_copy(p.get());
-    g().projects.discard(std::move(p));
-    return stored;
-  }
   TfmAction& actions_page() { return *static_cast<TfmAction*>(page(kPageActions)); }
   void show_actions() {
     main().show_page(kPageHome, true);
