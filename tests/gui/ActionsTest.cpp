@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -11,6 +13,16 @@
 #include "watcher/ZorvoActionWatcher.h"
 
 namespace {
+
+// Collects what a widget is asked to paint.
+struct PaintWatch : QObject {
+  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+  QRegion region;
+};
 
 constexpr int32_t kCalls = 4;   // "@Calls", one of the default contexts
 constexpr int32_t kOffice = 7;  // "@Office"
@@ -271,7 +283,9 @@ TEST_F(ActionsTest, OnlyTheRunningRowCountsAndOnlyWhileThePageIsShown) {
   show_actions();
   EXPECT_TRUE(tmAction()->isActive());
   EXPECT_EQ(cell(kPageActions, 1, 2), "00 : 59 : 59");
+  QApplication::processEvents();  // painted as shown
   QSignalSpy repainted(list(kPageActions)->model(), &QAbstractItemModel::dataChanged);
+  PaintWatch painted(list(kPageActions)->viewport());
   main().tmMainTimer();
   actions_page().tmActionTimer();
   ASSERT_EQ(repainted.count(), 1);
@@ -279,6 +293,8 @@ TEST_F(ActionsTest, OnlyTheRunningRowCountsAndOnlyWhileThePageIsShown) {
   EXPECT_EQ(std::make_pair(changed.row(), changed.column()), std::make_pair(1, 2));
   EXPECT_EQ(repainted[0][1].value<QModelIndex>(), changed);
   EXPECT_EQ(cell(kPageActions, 1, 2), "01 : 00 : 00");
+  QApplication::processEvents();
+  EXPECT_TRUE((QRegion(list(kPageActions)->visualRect(changed)) - painted.region).isEmpty());
 
   // Back and Forward hide and show the page: the timer follows; leaving with commit stops it.
   click("btnBack");
