@@ -125,6 +125,16 @@ bool ZorvoAlarmMgr::snooze(ReminderEntry* entry, int32_t minutes) {
   return true;
 }
 
+void ZorvoAlarmMgr::reschedule(Action& action) {
+  action.reminder_time = 0;
+  drop(&action);
+}
+
+void ZorvoAlarmMgr::reschedule(SomedayItem& item) {
+  item.reminder_time = 0;
+  drop(&item);
+}
+
 void ZorvoAlarmMgr::clear() {
   notify_removal(nullptr);
   m_by_record.clear();

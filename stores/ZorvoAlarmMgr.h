@@ -63,6 +63,10 @@ class ZorvoAlarmMgr {
   bool dismiss(ReminderEntry* entry);
   // Moves the record's reminder `minutes` later; the entry stays.
   bool snooze(ReminderEntry* entry, int32_t minutes);
+  // The record's reminder is to be worked out afresh (its times or its switch changed): its
+  // entry goes now, and the next pass schedules it again when its reminder is on.
+  void reschedule(Action& action);
+  void reschedule(SomedayItem& item);
   void clear();
 
   int listen_removal(RemovalListener listener);

@@ -85,10 +85,11 @@ void TfmListPage::add_above_list(QLayout* controls) {
 }
 
 QPushButton* TfmListPage::add_extra_button(const char* name, const QString& caption,
-                                           const char* menu_name, const QString& menu_caption) {
+                                           const char* menu_name, const QString& menu_caption,
+                                           bool new_menu_group) {
   QPushButton* b = list_button(caption, name, this);
   m_buttons->insertWidget(m_buttons->count() - 1, b);
-  pmAction->addSeparator();
+  if (new_menu_group) pmAction->addSeparator();
   QAction* a = pmAction->addAction(menu_caption);
   a->setObjectName(menu_name);
   connect(a, &QAction::triggered, b, &QPushButton::click);

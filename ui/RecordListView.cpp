@@ -59,3 +59,15 @@ void RecordListView::fit_column(int column, const QString& widest) {
   int needed = fontMetrics().horizontalAdvance(widest) + 14;
   setColumnWidth(column, std::max(columnWidth(column), needed));
 }
+
+void RecordListView::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                                 const QList<int>& roles) {
+  // One text rewritten (a running clock, once a second): every row has the same height and a
+  // text never changes it, so the cell is repainted without working out the row's size afresh,
+  // which would lay out the text of every cell of the row.
+  if (top_left == bottom_right && roles == QList<int>{Qt::DisplayRole}) {
+    QAbstractItemView::dataChanged(top_left, bottom_right, roles);
+    return;
+  }
+  QTreeView::dataChanged(top_left, bottom_right, roles);
+}

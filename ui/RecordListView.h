@@ -35,6 +35,10 @@ class RecordListView : public QTreeView {
   // The selected row changed (or the selection was cleared).
   void selection_changed();
 
+ protected:
+  void dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                   const QList<int>& roles = {}) override;
+
  private:
   RecordListModel* m_rows;
 };

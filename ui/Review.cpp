@@ -14,7 +14,7 @@
 
 #include "common/misc/CxDateTime.h"
 #include "ui/Ansi.h"
-#include "ui/DateValues.h"
+#include "ui/DateTimePickers.h"
 #include "ui/ListCells.h"
 #include "ui/Navigator.h"
 #include "ui/PageIds.h"
@@ -196,14 +196,10 @@ void TfmReview::build_action_tab() {
   edtDelegate->setObjectName("edtDelegate");
   edtDelegate->setReadOnly(true);
   rbtnSchedule = shown_type("Schedule", "rbtnSchedule", tAction);
-  pkScheduleDate = new QDateEdit(tAction);
-  pkScheduleDate->setObjectName("pkScheduleDate");
-  pkScheduleDate->setDisplayFormat("MM/dd/yyyy");
-  pkScheduleDate->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+  m_schedule = std::make_unique<DateTimePickers>("pkScheduleDate", "pkScheduleTime", tAction);
+  pkScheduleDate = m_schedule->date;
+  pkScheduleTime = m_schedule->time;
   pkScheduleDate->setReadOnly(true);
-  pkScheduleTime = new QTimeEdit(tAction);
-  pkScheduleTime->setObjectName("pkScheduleTime");
-  pkScheduleTime->setDisplayFormat("HH:mm:ss");
   pkScheduleTime->setReadOnly(true);
   btnActionEdit = button("Edit Action Details", "btnActionEdit", tAction);
   btnActionDel = button("Delete This Action", "btnActionDel", tAction);
@@ -365,9 +361,7 @@ void TfmReview::fill_action(const Action& action) {
                                           : rbtnASAP)
       ->setChecked(true);
   edtDelegate->setText(from_ansi(action.delegate.view()));
-  const QDateTime when = to_qt(action.scheduled != 0 ? action.scheduled : now());
-  pkScheduleDate->setDate(when.date());
-  pkScheduleTime->setTime(when.time());
+  m_schedule->show_value(action.scheduled != 0 ? action.scheduled : now());
 }
 
 void TfmReview::update_list_buttons() {

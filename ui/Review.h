@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
+
 #include "app/Apputil.h"
 #include "ui/Page.h"
 #include "ui/RecordListView.h"
 #include "ui/ReviewTree.h"
 
 class NotesField;
+class DateTimePickers;
 class QDateEdit;
 class QLineEdit;
 class QPushButton;
@@ -116,6 +119,7 @@ class TfmReview : public TfmPage {
   QRadioButton* rbtnDelegate;
   QLineEdit* edtDelegate;
   QRadioButton* rbtnSchedule;
+  std::unique_ptr<DateTimePickers> m_schedule;
   QDateEdit* pkScheduleDate;
   QTimeEdit* pkScheduleTime;
   QPushButton* btnActionEdit;

@@ -32,3 +32,14 @@ void keep_selection_visible(QAbstractItemView* view) {
     keep.setColor(QPalette::Inactive, role, keep.color(QPalette::Active, role));
   view->setPalette(keep);
 }
+
+QColor color_from_setting(int32_t value) {
+  auto v = static_cast<uint32_t>(value);
+  return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+int32_t setting_from_color(const QColor& color) {
+  return static_cast<int32_t>(static_cast<uint32_t>(color.red()) |
+                              static_cast<uint32_t>(color.green()) << 8 |
+                              static_cast<uint32_t>(color.blue()) << 16);
+}

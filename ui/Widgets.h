@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+#include <cstdint>
 
 class QAbstractItemView;
 class QLabel;
@@ -15,3 +17,6 @@ QPushButton* list_button(const QString& caption, const char* name, QWidget* pare
 QLabel* page_heading(const QString& text, const char* name, QWidget* parent);
 // Keeps a list's or a tree's selection as visible without the focus as with it.
 void keep_selection_visible(QAbstractItemView* view);
+// Colour settings are 0x00BBGGRR values: red in the low byte.
+QColor color_from_setting(int32_t value);
+int32_t setting_from_color(const QColor& color);

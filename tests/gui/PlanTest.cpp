@@ -12,7 +12,7 @@ namespace {
 
 class PlanTest : public ProgramFixture {
  protected:
-  void SetUp() override { start(); }
+  void SetUp() override { start(pages_with_stubs({kPageOneAction})); }
   void TearDown() override {
     if (!ended()) exit_program();
   }

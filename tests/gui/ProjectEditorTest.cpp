@@ -9,7 +9,7 @@ namespace {
 
 class ProjectEditorTest : public ProgramFixture {
  protected:
-  void SetUp() override { start(); }
+  void SetUp() override { start(pages_with_stubs({kPageOneAction})); }
   void TearDown() override {
     if (!ended()) exit_program();
   }

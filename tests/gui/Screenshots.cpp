@@ -4,13 +4,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
+#include <cmath>
 #include <filesystem>
 #include <iterator>
 
 #include "app/Main.h"
 #include "app/Program.h"
+#include "stores/ActionRules.h"
 #include "support/TempFolder.h"
 #include "ui/PageIds.h"
 #include "watcher/ZorvoActionWatcher.h"
@@ -57,6 +60,39 @@ void add_projects(Globals& g) {
     });
 }
 
+// Actions of every status and priority, a few of them overdue, beside the running one.
+void add_actions(Globals& g) {
+  const double today = std::floor(now());
+  const struct {
+    const char* name;
+    int32_t status;
+    int32_t priority;
+    double due;  // days from today; 0: none
+    int32_t spent_seconds;
+    const char* notes;
+  } actions[] = {
+      {"Call the plumber about the leaking tap", kStatusNotStarted, kPriorityHigh, 0.4, 0, ""},
+      {"Renew the car insurance", kStatusPaused, kPriorityNormal, -2.5, 1820,
+       "Compare at least three offers."},
+      {"Return the library books", kStatusNotStarted, kPriorityLow, -0.25, 0, ""},
+      {"Book flights for the conference in Lisbon", kStatusStopped, kPriorityHigh, 6.75, 0,
+       "Window seat"},
+      {"Sort the photos of the summer trip", kStatusDisabled, kPriorityLow, 0, 5400, ""},
+      {"Send the signed contract to Anna", kStatusNotStarted, kPriorityNormal, 1.5, 0, ""},
+      {"Pay the electricity bill", kStatusCompleted, kPriorityNormal, -1, 300, "Paid online"},
+  };
+  for (const auto& a : actions) {
+    add(g.actions, a.name, [&](Action& r) {
+      r.status = a.status;
+      r.priority_flags = with_priority(r.priority_flags, a.priority);
+      r.due = a.due == 0 ? 0 : today + 0.5 + a.due;
+      r.spent_seconds = a.spent_seconds;
+      r.notes = a.notes;
+      r.context_id = 4;
+    });
+  }
+}
+
 void fill_stores(Globals& g) {
   auto none = [](auto&) {};
   add(g.inbox, "Call the plumber about the leaking tap", none);
@@ -87,6 +123,7 @@ void fill_stores(Globals& g) {
       [](Action& a) { a.spent_seconds = 3725; });
   g.actions.set_active(*g.actions.records().begin(), kStatusPaused);
   add_projects(g);
+  add_actions(g);
 }
 
 }  // namespace
@@ -161,6 +198,13 @@ int main(int argc, char** argv) {
   main.check_reminders();
   QTest::qWait(50);
   main.grab().save(out.filePath("reminders.png"));
+  g.settings.ShowActionMode = kShowAllActive;
+  shoot(kPageActions, "actions.png");
+  edit(kPageOneAction, second(g.actions), kPageActions, "action-editor.png");
+  main.page_by_id(kPageOneAction)->findChild<QTabWidget*>("pMain")->setCurrentIndex(1);
+  main.open_running_action();
+  QTest::qWait(50);
+  main.grab().save(out.filePath("action-editor-time.png"));
   main.watcher()->grab().save(out.filePath("watcher.png"));
   main.exit_without_questions();
   return 0;
