@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 #include "common/misc/CxFile.h"
 #include "common/misc/WinUtil.h"
@@ -28,8 +29,12 @@ bool same_name(const std::string& a, const std::string& b) {
          });
 }
 
+// The UTF-8 byte-order mark some editors put at the start of a text file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // The file as lines, without their line ends.
 struct IniText {
+  std::string bom;  // kept as the file had it: it is not part of the first line
   std::vector<std::string> lines;
   std::string line_end = platform::line_end();
 
@@ -39,6 +44,10 @@ struct IniText {
     std::string line;
     bool first = true;
     while (std::getline(in, line)) {
+      if (first && line.starts_with(kByteOrderMark)) {
+        t.bom = kByteOrderMark;
+        line.erase(0, kByteOrderMark.size());
+      }
       if (!line.empty() && line.back() == '\r') {
         line.pop_back();
         if (first) t.line_end = "\r\n";
@@ -105,7 +114,8 @@ struct IniText {
     });
     std::string line = key + "=" + value;
     // A line end inside a value would start a line of its own and break the file.
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     if (at) {
       lines[*at] = line;
     } else if (end != std::string::npos) {
@@ -117,11 +127,12 @@ struct IniText {
     }
   }
 
-  bool write(const std::string& path) const {
-    std::string text;
+  // 0, or the error (errno) that stopped the write.
+  int write(const std::string& path) const {
+    std::string text = bom;
     for (const std::string& l : lines) text += l + line_end;
     CxFile f;
-    return f.Open(path, "wb") && f.WriteBytes(text) && f.Commit();
+    return f.Open(path, "wb") && f.WriteBytes(text) && f.Commit() ? 0 : f.error();
   }
 };
 
@@ -151,8 +162,8 @@ void CxIniUtil::SetFile(const std::string& path) {
   if (!path.empty()) m_szFile = path.substr(0, kMaxPath);
 }
 
-int CxIniUtil::GetString(const std::string& section, const std::string& key, char* buffer,
-                         int size, const char* def) const {
+int CxIniUtil::GetString(const std::string& section, const std::string& key, char* buffer, int size,
+                         const char* def) const {
   if (!buffer || size <= 0) return 0;
   std::optional<std::string> v = IniText::read(m_szFile).get(section, key);
   std::string value = v ? *v : (def ? def : "");
@@ -172,8 +183,7 @@ bool CxIniUtil::GetBool(const std::string& section, const std::string& key, bool
   return GetInt(section, key, def ? 1 : 0) != 0;
 }
 
-bool CxIniUtil::WriteString(const std::string& section, const std::string& key,
-                            const char* value) {
+bool CxIniUtil::WriteString(const std::string& section, const std::string& key, const char* value) {
   if (key.empty()) return false;
   return WriteAll(section, {{key, value ? value : ""}});
 }
@@ -191,5 +201,6 @@ bool CxIniUtil::WriteAll(const std::string& section,
   IniText text = IniText::read(m_szFile);
   for (const auto& [key, value] : values)
     if (!key.empty()) text.set(section, key, value);
-  return text.write(m_szFile);
+  m_write_error = text.write(m_szFile);
+  return m_write_error == 0;
 }

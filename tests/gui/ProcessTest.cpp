@@ -129,9 +129,9 @@ TEST(SingleInstanceTest, ALockLeftByACrashedCopyDoesNotBlock) {
   write_file(dir.file("ZorvoWizard.lock"),
              "999999999\nVantrel Wizard\n" + QSysInfo::machineHostName().toStdString() + "\n");
   SingleInstance first(QString::fromStdString(dir.path()));
-  EXPECT_TRUE(first.acquire());
+  EXPECT_EQ(first.acquire(), SingleInstance::Lock::Acquired);
   SingleInstance second(QString::fromStdString(dir.path()));
-  EXPECT_FALSE(second.acquire());
+  EXPECT_EQ(second.acquire(), SingleInstance::Lock::HeldElsewhere);
   bool woken = false;
   QObject::connect(&first, &SingleInstance::woken, [&] { woken = true; });
   EXPECT_TRUE(second.wake_running_copy());

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 
-#include "stores/SpareArray.h"
 #include "stores/RecordIo.h"
+#include "stores/SpareArray.h"
 #include "stores/Text.h"
 
 // Gives every stored field of a record a value of its own (spares and reserved slots too), so
@@ -35,4 +36,50 @@ class RecordFill {
 
  private:
   int32_t m_next;
+};
+
+// Values where a platform difference or a careless reader would show: the extremes of an
+// int32, a date before the epoch, a real without an exact binary form, and texts holding line
+// ends, the byte that ends a text-mode file on Windows, and bytes above 127.
+class EdgeFill {
+ public:
+  void operator()(int32_t& v) { v = kInts[m_next++ % 3]; }
+  void operator()(double& v) { v = kReals[m_next++ % 3]; }
+  template <std::size_t N>
+  void operator()(Text<N>& t) {
+    t = "line\r\nend\n\x1A caf\xE9 \xFF";
+  }
+  template <record_io::FieldRun A>
+  void operator()(A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
+  }
+
+ private:
+  static constexpr int32_t kInts[] = {INT32_MIN, -1, INT32_MAX};
+  static constexpr double kReals[] = {-1.5, 0.1, 45000.999988425923};
+  int m_next = 0;
+};
+
+// Every text as long as its field allows, every other field as RecordFill gives it.
+class FullFill : public RecordFill {
+ public:
+  using RecordFill::RecordFill;
+  using RecordFill::operator();
+  template <std::size_t N>
+  void operator()(Text<N>& t) {
+    t = std::string(N - 1, static_cast<char>('a' + m_text++ % 26));
+  }
+  template <record_io::FieldRun A>
+  void operator()(A& run) {
+    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
+  }
+
+  template <class R>
+  static void fill(R& record, int32_t seed) {
+    FullFill f(seed);
+    R::stored_fields(record, f);
+  }
+
+ private:
+  int m_text = 0;
 };
