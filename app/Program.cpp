@@ -19,9 +19,9 @@ QString unusable_folder_text(const QString& folder, const SingleInstance& instan
                              SingleInstance::Lock lock) {
   QString text = "Vantrel Wizard cannot use its data folder:\n\n" + folder + "\n\n";
   if (lock == SingleInstance::Lock::HeldElsewhere)
-    return text + "Another copy of Vantrel Wizard holds the file " + instance.lock_file() +
-           " there, but does not answer. End that copy (or, when no copy is running, delete "
-           "that file) and start Vantrel Wizard again.";
+    return text + "The file " + instance.lock_file() +
+           " there keeps it locked, but no copy of Vantrel Wizard answers. If a copy is "
+           "running, end it; otherwise delete that file. Then start Vantrel Wizard again.";
   return text + "It cannot create the file " + instance.lock_file() +
          " there, which keeps a second copy of Vantrel Wizard from overwriting this one's "
          "files. Make sure that you may write in the folder and that its disk is not full, "
