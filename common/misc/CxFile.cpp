@@ -42,6 +42,14 @@ bool is_leftover_name(std::string_view name) {
 
 // Whether a fault a test put in makes `step` fail this time; it then sets errno as the real
 // failure would.
+// The buffer of the last file this thread closed, for the next one it opens: a buffer this
+// large would otherwise be mapped and unmapped by the allocator for every file.
+thread_local std::unique_ptr<char[]> t_spare_buffer;
+
+std::unique_ptr<char[]> take_buffer(std::size_t size) {
+  return t_spare_buffer ? std::move(t_spare_buffer) : std::unique_ptr<char[]>(new char[size]);
+}
+
 bool injected(CxFile::Step step) {
   if (!g_fault || g_fault->step != step) return false;
   ++g_reached;
@@ -95,7 +103,7 @@ bool CxFile::Open(const std::string& path, const char* mode) {
   if (m == "rb") {
     m_fp = std::fopen(path.c_str(), "rb");
     if (!m_fp) return false;
-    m_buf.reset(new char[kChunk]);
+    m_buf = take_buffer(kChunk);
     m_writing = false;
     m_read_failed = false;
     // Something that opens but cannot be read (a folder) counts as not opened.
@@ -113,7 +121,7 @@ bool CxFile::Open(const std::string& path, const char* mode) {
       m_temp.clear();
       return failure();
     }
-    m_buf.reset(new char[kChunk]);
+    m_buf = take_buffer(kChunk);
     m_writing = true;
     m_write_failed = false;
     m_target = path;
@@ -128,6 +136,7 @@ bool CxFile::Close() {
     m_fp = nullptr;
   }
   discard_temp();
+  if (m_buf && !t_spare_buffer) t_spare_buffer = std::move(m_buf);
   m_buf.reset();
   m_pos = m_len = 0;
   m_long_text = std::string();

@@ -32,32 +32,40 @@ bool same_name(const std::string& a, const std::string& b) {
 // The UTF-8 byte-order mark some editors put at the start of a text file.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The file as lines, without their line ends.
+// The file as lines. Each keeps its own line end, so that the lines the program does not
+// change are written back byte for byte; new lines take the first line's.
 struct IniText {
+  struct Line {
+    std::string text;
+    std::string end;  // "\r\n", "\n", or none at the end of the file
+  };
   std::string bom;  // kept as the file had it: it is not part of the first line
-  std::vector<std::string> lines;
+  std::vector<Line> lines;
   std::string line_end = platform::line_end();
 
   static IniText read(const std::string& path) {
     IniText t;
     std::ifstream in(path, std::ios::binary);
-    std::string line;
-    bool first = true;
-    while (std::getline(in, line)) {
-      if (first && line.starts_with(kByteOrderMark)) {
+    std::string text;
+    while (std::getline(in, text)) {
+      if (t.lines.empty() && text.starts_with(kByteOrderMark)) {
         t.bom = kByteOrderMark;
-        line.erase(0, kByteOrderMark.size());
+        text.erase(0, kByteOrderMark.size());
       }
-      if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-        if (first) t.line_end = "\r\n";
-      } else if (first && !in.eof()) {
-        t.line_end = "\n";
+      std::string end = in.eof() ? "" : "\n";
+      if (!end.empty() && !text.empty() && text.back() == '\r') {
+        text.pop_back();
+        end = "\r\n";
       }
-      first = false;
-      t.lines.push_back(line);
+      if (t.lines.empty() && !end.empty()) t.line_end = end;
+      t.lines.push_back({text, end});
     }
     return t;
+  }
+
+  void add_line(std::size_t at, std::string text) {
+    if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = line_end;
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {std::move(text), line_end});
   }
 
   static std::optional<std::string> section_name(const std::string& line) {
@@ -85,7 +93,7 @@ struct IniText {
     std::size_t end = std::string::npos;
     bool inside = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (auto name = section_name(lines[i])) {
+      if (auto name = section_name(lines[i].text)) {
         if (inside) return end;
         inside = same_name(*name, section);
         if (inside) end = i + 1;
@@ -93,8 +101,8 @@ struct IniText {
       }
       if (!inside) continue;
       std::string k, v;
-      if (key_of(lines[i], k, v)) f(i, k, v);
-      if (!trim(lines[i]).empty()) end = i + 1;
+      if (key_of(lines[i].text, k, v)) f(i, k, v);
+      if (!trim(lines[i].text).empty()) end = i + 1;
     }
     return end;
   }
@@ -117,20 +125,20 @@ struct IniText {
     std::replace_if(
         line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     if (at) {
-      lines[*at] = line;
+      lines[*at].text = line;
     } else if (end != std::string::npos) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), line);
+      add_line(end, line);
     } else {
-      if (!lines.empty() && !trim(lines.back()).empty()) lines.emplace_back();
-      lines.push_back("[" + section + "]");
-      lines.push_back(line);
+      if (!lines.empty() && !trim(lines.back().text).empty()) add_line(lines.size(), "");
+      add_line(lines.size(), "[" + section + "]");
+      add_line(lines.size(), line);
     }
   }
 
   // 0, or the error (errno) that stopped the write.
   int write(const std::string& path) const {
     std::string text = bom;
-    for (const std::string& l : lines) text += l + line_end;
+    for (const Line& l : lines) text += l.text + l.end;
     CxFile f;
     return f.Open(path, "wb") && f.WriteBytes(text) && f.Commit() ? 0 : f.error();
   }
