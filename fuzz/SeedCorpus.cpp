@@ -58,8 +58,8 @@ void store_seeds(const fs::path& corpus, const std::string& target) {
   put(folder, "cut-short", whole.substr(0, whole.size() / 2));
 
   store.clear();
-  add([](R& r) { FullFill::fill(r, 7); });
-  add([](R& r) { FullFill::fill(r, 9000); });
+  add([](R& r) { RecordFill::fill(r, 7, true); });
+  add([](R& r) { RecordFill::fill(r, 9000, true); });
   seed(store, folder, "full-length-texts");
 
   store.clear();

@@ -13,14 +13,17 @@
 // that a round trip that drops, moves or mixes up any field shows.
 class RecordFill {
  public:
-  explicit RecordFill(int32_t seed) : m_next(seed) {}
+  // With `full_texts`, every text is as long as its field allows.
+  explicit RecordFill(int32_t seed, bool full_texts = false)
+      : m_next(seed), m_full_texts(full_texts) {}
 
   void operator()(int32_t& v) { v = m_next++; }
   void operator()(double& v) { v = m_next++ + 0.25; }
   template <std::size_t N>
   void operator()(Text<N>& t) {
     std::string s = "t" + std::to_string(m_next++) + "-";
-    while (s.size() < std::min<std::size_t>(N - 1, 40)) s += char('a' + s.size() % 26);
+    const std::size_t length = m_full_texts ? N - 1 : std::min<std::size_t>(N - 1, 40);
+    while (s.size() < length) s += char('a' + s.size() % 26);
     t = s;
   }
   template <record_io::FieldRun A>
@@ -29,13 +32,14 @@ class RecordFill {
   }
 
   template <class R>
-  static void fill(R& record, int32_t seed) {
-    RecordFill f(seed);
+  static void fill(R& record, int32_t seed, bool full_texts = false) {
+    RecordFill f(seed, full_texts);
     R::stored_fields(record, f);
   }
 
  private:
   int32_t m_next;
+  bool m_full_texts;
 };
 
 // Values where a platform difference or a careless reader would show: the extremes of an
@@ -58,28 +62,4 @@ class EdgeFill {
   static constexpr int32_t kInts[] = {INT32_MIN, -1, INT32_MAX};
   static constexpr double kReals[] = {-1.5, 0.1, 45000.999988425923};
   int m_next = 0;
-};
-
-// Every text as long as its field allows, every other field as RecordFill gives it.
-class FullFill : public RecordFill {
- public:
-  using RecordFill::RecordFill;
-  using RecordFill::operator();
-  template <std::size_t N>
-  void operator()(Text<N>& t) {
-    t = std::string(N - 1, static_cast<char>('a' + m_text++ % 26));
-  }
-  template <record_io::FieldRun A>
-  void operator()(A& run) {
-    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
-  }
-
-  template <class R>
-  static void fill(R& record, int32_t seed) {
-    FullFill f(seed);
-    R::stored_fields(record, f);
-  }
-
- private:
-  int m_text = 0;
 };

@@ -33,7 +33,7 @@ TEST(WindowsPathsTest, TheDataFolderLiesBelowTheCommonApplicationDataFolder) {
   EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
 
   Globals g;
-  g.use_data_folder();
+  g.use_folder(path);
   EXPECT_EQ(g.ini.File(), path + "morvane.ini");
   EXPECT_EQ(g.inbox.default_path(), path + "ZorvoInbox.dat");
   EXPECT_EQ(g.refs.default_path(), path + "ZorvoRef.dat");
