@@ -25,8 +25,9 @@ constexpr std::string_view kTempMark = ".tmp-";
 constexpr std::string_view kOldMark = ".old";
 
 bool all_digits(std::string_view s) {
-  return !s.empty() &&
-         std::all_of(s.begin(), s.end(), [](char c) { return std::isdigit((unsigned char)c); });
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+  });
 }
 
 // Whether `name` is one of the names above: a unique suffix is "<process id>-<counter>".
@@ -40,8 +41,6 @@ bool is_leftover_name(std::string_view name) {
          all_digits(unique.substr(dash + 1));
 }
 
-// Whether a fault a test put in makes `step` fail this time; it then sets errno as the real
-// failure would.
 // The buffer of the last file this thread closed, for the next one it opens: a buffer this
 // large would otherwise be mapped and unmapped by the allocator for every file.
 thread_local std::unique_ptr<char[]> t_spare_buffer;
@@ -50,6 +49,8 @@ std::unique_ptr<char[]> take_buffer(std::size_t size) {
   return t_spare_buffer ? std::move(t_spare_buffer) : std::unique_ptr<char[]>(new char[size]);
 }
 
+// Whether a fault a test put in makes `step` fail this time; it then sets errno as the real
+// failure would.
 bool injected(CxFile::Step step) {
   if (!g_fault || g_fault->step != step) return false;
   ++g_reached;
