@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 #include <cstdio>
@@ -108,6 +109,19 @@ class CrashLoopTest : public ::testing::Test {
     ASSERT_TRUE(p.waitForStarted(10000));
   }
 
+  // Waits until `p` holds the data folder's lock: it has started and handles termination
+  // signals. False when it ended first or took longer than 20 seconds.
+  bool started(QProcess& p) {
+    QElapsedTimer t;
+    t.start();
+    const std::string lock = folder() + "ZorvoWizard.lock";
+    while (std::atoll(read_file(lock).c_str()) != p.processId()) {
+      if (p.state() == QProcess::NotRunning || t.elapsed() > 20000) return false;
+      QTest::qWait(10);
+    }
+    return true;
+  }
+
   void expect_every_file_whole() {
     EXPECT_TRUE(decodes_whole<ZorvoInboxItemMgr>(folder()));
     EXPECT_TRUE(decodes_whole<ZorvoCtxMgr>(folder()));
@@ -124,7 +138,10 @@ TEST_F(CrashLoopTest, KilledAtAnyMomentItLosesNothing) {
   const unsigned seed = std::random_device{}();
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937 random(seed);
-  std::uniform_int_distribution<int> until_term(0, 1500), until_kill(0, 40);
+  // Every other round is ended while it starts; the others once it has started, some after it
+  // counted a second, so that its exit saves the large action file.
+  std::uniform_int_distribution<int> while_starting(0, 1000), once_started(0, 2000),
+      until_kill(0, 40);
   int32_t time = running_time(folder());
   int cut_saves = 0, counted = 0;  // rounds that left a save unfinished, that counted time
   for (int round = 0; round < rounds() && !HasFailure(); ++round) {
@@ -132,7 +149,10 @@ TEST_F(CrashLoopTest, KilledAtAnyMomentItLosesNothing) {
     QProcess child;
     launch(child);
     const int64_t pid = child.processId();
-    QTest::qWait(until_term(random));
+    if (round % 2 == 0)
+      QTest::qWait(while_starting(random));
+    else if (started(child))
+      QTest::qWait(once_started(random));
     child.terminate();  // SIGTERM, unless it has ended already
     QTest::qWait(until_kill(random));
     child.kill();
@@ -157,9 +177,10 @@ TEST_F(CrashLoopTest, KilledAtAnyMomentItLosesNothing) {
   // A last start that ends normally removes whatever the killed ones left.
   QProcess last;
   launch(last);
-  QTest::qWait(500);
+  ASSERT_TRUE(started(last));
   last.terminate();
   ASSERT_TRUE(last.waitForFinished(20000));
+  EXPECT_EQ(last.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(last.exitCode(), 0);
   expect_every_file_whole();
   EXPECT_TRUE(leftover_owners(folder()).empty());
