@@ -1,5 +1,6 @@
 #include "app/Apputil.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <variant>
@@ -54,8 +55,10 @@ void load_settings(const CxIniUtil& ini, Settings& settings) {
     else if (auto* i = std::get_if<int32_t Settings::*>(&k.member))
       settings.*(*i) = ini.GetInt(kSettingsSection, k.key, defaults.*(*i));
   }
-  // A period below one minute cannot be counted off: use the default one.
+  // A period below one minute cannot be counted off: use the default one. One above the
+  // longest offered is taken as that: the timer counts the period in seconds.
   if (settings.AutoSaveInterval < 1) settings.AutoSaveInterval = defaults.AutoSaveInterval;
+  settings.AutoSaveInterval = std::min(settings.AutoSaveInterval, kLongestAutoSaveInterval);
 }
 
 bool save_settings(CxIniUtil& ini, const Settings& settings) {
@@ -102,10 +105,14 @@ void load_all_stores(Globals& g) {
   StoreLoader(g.folder).hand_over(g);
 }
 
-std::vector<std::string> save_all_stores(Globals& g) {
-  std::vector<std::string> failed;
+std::string describe(const SaveFailure& failure) {
+  return failure.file + ": " + failure.reason;
+}
+
+std::vector<SaveFailure> save_all_stores(Globals& g) {
+  std::vector<SaveFailure> failed;
   auto save = [&failed](auto& store) {
-    if (!store.save_if_dirty()) failed.push_back(store.default_path());
+    if (!store.save_if_dirty()) failed.push_back({store.default_path(), store.save_failure()});
   };
   save(g.inbox);
   save(g.contexts);
@@ -116,8 +123,9 @@ std::vector<std::string> save_all_stores(Globals& g) {
   return failed;
 }
 
-std::vector<std::string> save_stores_and_settings(Globals& g) {
-  std::vector<std::string> failed = save_all_stores(g);
-  if (!save_settings(g.ini, g.settings)) failed.push_back(g.ini.File());
+std::vector<SaveFailure> save_stores_and_settings(Globals& g) {
+  std::vector<SaveFailure> failed = save_all_stores(g);
+  if (!save_settings(g.ini, g.settings))
+    failed.push_back({g.ini.File(), cx_error_text(g.ini.write_error())});
   return failed;
 }

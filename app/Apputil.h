@@ -38,8 +38,13 @@ struct Settings {
   bool AlertDeletion = true;
   bool AlertNotSaved = true;
   bool AutoSave = true;
-  int32_t AutoSaveInterval = 5;  // minutes
+  int32_t AutoSaveInterval = 5;  // minutes, 1 to kLongestAutoSaveInterval
+
+  bool operator==(const Settings&) const = default;
 };
+
+// The longest auto-save period offered, in minutes.
+constexpr int32_t kLongestAutoSaveInterval = 120;
 
 void load_settings(const CxIniUtil& ini, Settings& settings);
 bool save_settings(CxIniUtil& ini, const Settings& settings);
@@ -71,11 +76,20 @@ struct Globals {
   Settings settings;
 };
 
+// A file that could not be written, and why.
+struct SaveFailure {
+  std::string file;
+  std::string reason;
+  bool operator==(const SaveFailure&) const = default;
+};
+// "<file>: <reason>", as the user is told.
+std::string describe(const SaveFailure& failure);
+
 // Loads every store; without StartLast a running action is paused (the store stays clean).
 // Start-up does the same with the reading on a thread of its own (StoreLoader).
 void load_all_stores(Globals& g);
-// Saves every changed store; the names of the files that could not be written.
-std::vector<std::string> save_all_stores(Globals& g);
-// The saving half of the exit: the stores, then the settings. The names of the files that
-// could not be written.
-std::vector<std::string> save_stores_and_settings(Globals& g);
+// Saves every changed store; the files that could not be written.
+std::vector<SaveFailure> save_all_stores(Globals& g);
+// The saving half of the exit: the stores, then the settings. The files that could not be
+// written.
+std::vector<SaveFailure> save_stores_and_settings(Globals& g);

@@ -9,6 +9,7 @@
 
 #include "app/Apputil.h"
 #include "app/StoreLoader.h"
+#include "app/UnsavedNote.h"
 #include "ui/LinkLabel.h"
 #include "ui/Page.h"
 #include "ui/PageIds.h"
@@ -276,7 +277,7 @@ void TfmMain::tmMainTimer() {
 }
 
 void TfmMain::save_at_session_end() {
-  save_stores_and_settings(m_g);
+  note_unsaved_at_exit(m_g.folder, save_stores_and_settings(m_g));
 }
 
 void TfmMain::exit_without_questions() {
@@ -286,10 +287,13 @@ void TfmMain::exit_without_questions() {
 
 bool TfmMain::save_for_exit(bool may_ask) {
   for (;;) {
-    std::vector<std::string> failed = save_stores_and_settings(m_g);
+    std::vector<SaveFailure> failed = save_stores_and_settings(m_g);
+    m_unsaved = !failed.empty();
+    // Who is asked learns of it here; only an exit with nobody to ask leaves a note.
+    note_unsaved_at_exit(m_g.folder, may_ask ? std::vector<SaveFailure>{} : failed);
     if (failed.empty() || !may_ask) return true;
     QString text = "Vantrel Wizard could not save these files:\n";
-    for (const std::string& f : failed) text += "\n" + QString::fromStdString(f);
+    for (const SaveFailure& f : failed) text += "\n" + QString::fromStdString(describe(f));
     text +=
         "\n\nChoose Retry to try again, Exit Without Saving to lose the changes that were not "
         "saved, or Cancel to keep Vantrel Wizard running.";

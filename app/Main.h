@@ -51,6 +51,8 @@ class TfmMain : public QWidget, public Navigator {
   // A termination signal: the normal exit, saving what can be saved, with nobody to ask.
   void exit_without_questions();
 
+  // Whether the last save of the exit (or of the session's end) left files unsaved.
+  bool unsaved_at_exit() const { return m_unsaved; }
   uint32_t tick_count() const { return m_tick_count; }
   bool exit_requested() const { return m_exit_requested; }
   ZorvoActionWatcher* watcher() const { return m_watcher.get(); }
@@ -68,7 +70,8 @@ class TfmMain : public QWidget, public Navigator {
   void build_window();
   void add_tray_icon();
   // Saves every changed store and the settings; with `may_ask`, a failure asks whether to
-  // try again, to exit anyway or to stay. False: the user chose to stay.
+  // try again, to exit anyway or to stay; without, it is noted for the next start. False: the
+  // user chose to stay.
   bool save_for_exit(bool may_ask);
   void destroy_pages();
 
@@ -83,6 +86,7 @@ class TfmMain : public QWidget, public Navigator {
   bool m_exit_requested = false;
   bool m_may_ask = true;
   bool m_ended = false;
+  bool m_unsaved = false;
   std::unique_ptr<ZorvoActionWatcher> m_watcher;
   QSystemTrayIcon* m_tray = nullptr;
 };

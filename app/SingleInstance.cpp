@@ -4,7 +4,8 @@
 #include <QLocalSocket>
 
 SingleInstance::SingleInstance(const QString& data_folder)
-    : m_lock(data_folder + "ZorvoWizard.lock"),
+    : m_lock_file(data_folder + "ZorvoWizard.lock"),
+      m_lock(m_lock_file),
       m_server_name("vantrel-wizard-" +
                     QCryptographicHash::hash(data_folder.toUtf8(), QCryptographicHash::Sha1)
                         .toHex()
@@ -13,8 +14,9 @@ SingleInstance::SingleInstance(const QString& data_folder)
   m_lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire() {
-  if (!m_lock.tryLock(0)) return false;
+SingleInstance::Lock SingleInstance::acquire() {
+  if (!m_lock.tryLock(0))
+    return m_lock.error() == QLockFile::LockFailedError ? Lock::HeldElsewhere : Lock::Unavailable;
   // The lock is ours, so a server of that name is a leftover of a crashed copy.
   QLocalServer::removeServer(m_server_name);
   connect(&m_server, &QLocalServer::newConnection, this, [this] {
@@ -24,7 +26,7 @@ bool SingleInstance::acquire() {
     }
   });
   m_server.listen(m_server_name);
-  return true;
+  return Lock::Acquired;
 }
 
 bool SingleInstance::wake_running_copy() {

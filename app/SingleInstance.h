@@ -15,8 +15,14 @@ class SingleInstance : public QObject {
  public:
   explicit SingleInstance(const QString& data_folder);
 
-  // True when this is the only running copy for the folder.
-  bool acquire();
+  enum class Lock {
+    Acquired,       // this is the only running copy for the folder
+    HeldElsewhere,  // another copy holds the lock
+    Unavailable,    // the lock file cannot be made (a read-only folder, a full disk)
+  };
+  Lock acquire();
+  // The lock file's path.
+  QString lock_file() const { return m_lock_file; }
   // Asks the running copy to come forward; false when none answered.
   bool wake_running_copy();
 
@@ -25,6 +31,7 @@ class SingleInstance : public QObject {
   void woken();
 
  private:
+  QString m_lock_file;
   QLockFile m_lock;
   QString m_server_name;
   QLocalServer m_server;

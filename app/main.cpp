@@ -1,17 +1,24 @@
 #include <QApplication>
+#include <csignal>
 
 #include "app/Main.h"
 #include "app/Program.h"
 #include "ui/Pictures.h"
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+  // A file grown past the size the system allows must fail its write, which the save notices
+  // and reports, instead of ending the program in the middle of saving.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vantrel Wizard");
   QApplication::setWindowIcon(pictures::program_icon());
   // Closing the window only puts the program in the notification area.
   QApplication::setQuitOnLastWindowClosed(false);
   Program program;
-  if (!program.start()) return 0;
+  if (!program.start()) return program.exit_code();
   QObject::connect(program.main_window(), &TfmMain::ended, &app, &QCoreApplication::quit);
-  return QApplication::exec();
+  QApplication::exec();
+  return program.exit_code();
 }

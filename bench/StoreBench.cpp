@@ -70,6 +70,7 @@ void raw_copy(const std::string& path) {
   platform::sync_stream(out);
   std::fclose(out);
   platform::replace_file(temp, path);
+  platform::sync_folder_of(path);
 }
 
 void shape_inbox(InboxItem& r, int i) {

@@ -10,6 +10,9 @@ packages=(
 if [ "${ZORVO_WINDOWS:-0}" = 1 ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64 wine)
 fi
+if [ "${ZORVO_CLANG:-0}" = 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -97,7 +99,9 @@ class ZorvoStore {
     }
     int32_t stored_counter = 0;
     if (damaged || !f.ReadDWord(&stored_counter) || !f.AtEnd()) damaged = true;
-    m_id_counter = static_cast<uint32_t>(stored_counter);
+    // Identifiers are positive int32 values: a counter beyond them (negative on file) would
+    // issue negative identifiers and then 0, which means "none".
+    m_id_counter = stored_counter < 0 ? 0 : static_cast<uint32_t>(stored_counter);
     if (count() >= m_id_counter) m_id_counter = count() + 1;
     // A new record must never take the identifier of a stored one.
     if (static_cast<uint32_t>(max_id) > m_id_counter) m_id_counter = static_cast<uint32_t>(max_id);
@@ -121,9 +125,14 @@ class ZorvoStore {
 
   bool save(const std::string& path = {}) {
     std::string file = resolve(path);
-    if (!m_guard.ready_to_replace(file)) return false;
+    if (!m_guard.ready_to_replace(file)) {
+      m_save_failure =
+          "the file there is damaged or unreadable, and a copy of it could not be kept (" +
+          cx_error_text(m_guard.copy_error()) + ")";
+      return false;
+    }
     CxFile f;
-    if (!f.Open(file, "wb")) return false;
+    if (!f.Open(file, "wb")) return failed_save(f);
     f.WriteDWord(static_cast<int32_t>(count()));
     record_io::Writer writer(f);
     for (R* r : records()) {
@@ -131,10 +140,13 @@ class ZorvoStore {
       R::stored_fields(static_cast<const R&>(*r), writer);
     }
     f.WriteDWord(static_cast<int32_t>(m_id_counter));
-    if (!f.Commit()) return false;
+    if (!f.Commit()) return failed_save(f);
+    m_save_failure.clear();
     m_dirty = false;
     return true;
   }
+  // Why the last save failed, for the user; empty after a save that did not.
+  const std::string& save_failure() const { return m_save_failure; }
 
   // Every record in store order, for a range-for that leaves the cursor of first() and next()
   // alone: a walk inside another walk, or a look-up during one, cuts neither short.
@@ -170,7 +182,7 @@ class ZorvoStore {
   std::unique_ptr<R> create() {
     std::unique_ptr<R> record(new (std::nothrow) R());
     if (!record) return nullptr;
-    record->id = static_cast<int32_t>(++m_id_counter);
+    record->id = next_id();
     record->state = kStateNew;
     record->created = record->modified = now();
     init_new(*record);
@@ -221,6 +233,28 @@ class ZorvoStore {
     return path.empty() ? default_path() : path.substr(0, 259);
   }
 
+  bool failed_save(const CxFile& f) {
+    m_save_failure = cx_error_text(f.error());
+    return false;
+  }
+
+  int32_t next_id() {
+    if (m_id_counter < static_cast<uint32_t>(INT32_MAX))
+      return static_cast<int32_t>(++m_id_counter);
+    // Only a file that holds the largest identifier gets here: the counter cannot go on, so the
+    // smallest identifier no record holds is taken instead.
+    std::vector<int32_t> taken;
+    for (R* r : records())
+      if (r->id > 0) taken.push_back(r->id);
+    std::sort(taken.begin(), taken.end());
+    int32_t id = 1;
+    for (int32_t t : taken) {
+      if (t > id) break;
+      if (t == id) ++id;
+    }
+    return id;
+  }
+
   void notify_removal(const R* record) {
     for (std::size_t i = 0; i < m_listeners.size(); ++i) m_listeners[i].second(record);
   }
@@ -231,6 +265,7 @@ class ZorvoStore {
   uint32_t m_id_counter = 0;
   bool m_dirty = false;
   DamagedFileGuard m_guard;
+  std::string m_save_failure;
   std::vector<std::pair<int, RemovalListener>> m_listeners;
   int m_last_token = 0;
 };

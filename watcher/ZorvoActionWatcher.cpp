@@ -67,9 +67,9 @@ void ZorvoActionWatcher::thread_main() {
   while (!m_wake.wait_for(lock, std::chrono::milliseconds(1000), [this] { return m_stop; })) {
     lock.unlock();
     // Waits until the user-interface thread has painted: the paint reads the action store,
-    // which only that thread may touch.
-    QMetaObject::invokeMethod(
-        this, [this] { refresh(); }, Qt::BlockingQueuedConnection);
+    // which only that thread may touch. Called by name, the call is made and handed over by
+    // Qt alone: nothing of this thread's making is read by the other.
+    QMetaObject::invokeMethod(this, "refresh", Qt::BlockingQueuedConnection);
     lock.lock();
   }
   m_finished = true;

@@ -32,7 +32,7 @@ class ZorvoActionWatcher : public QWidget {
   // Stops the thread and waits for it; the window stays. Safe to call more than once.
   void stop_watcher();
   // Repaints at once; false when the window is not there.
-  bool refresh();
+  Q_INVOKABLE bool refresh();
 
   // The menu of the watcher and the notification-area icon; its first entry follows `visible`.
   QMenu* menu() { return &m_menu; }

@@ -13,7 +13,8 @@ using namespace std::chrono;
 constexpr sys_days kEpoch = sys_days{year{1899} / December / 30};
 // 0100-01-01 00:00:00 and the first moment after 9999-12-31 23:59:59.
 const double kMinValue = static_cast<double>((sys_days{year{100} / January / 1} - kEpoch).count());
-const double kEndValue = static_cast<double>((sys_days{year{10000} / January / 1} - kEpoch).count());
+const double kEndValue =
+    static_cast<double>((sys_days{year{10000} / January / 1} - kEpoch).count());
 
 std::optional<double> g_fixed_now;
 
@@ -24,7 +25,9 @@ constexpr const char* kInvalidTime = "--:--:--";
 }  // namespace
 
 bool ole_to_system_time(double value, CxSystemTime& st) {
-  if (!std::isfinite(value)) return false;
+  // Far outside the range (1e300 in a damaged file, say) a value has no integer form: check
+  // before converting. The exact check follows once the value is split.
+  if (!std::isfinite(value) || value <= kMinValue - 1.0 || value >= kEndValue + 1.0) return false;
   double whole = std::trunc(value);
   double fraction = std::fabs(value - whole);
   auto seconds = static_cast<int64_t>(std::llround(fraction * 86400.0));
@@ -75,7 +78,9 @@ double now() {
   return value;
 }
 
-void set_now_for_testing(std::optional<double> value) { g_fixed_now = value; }
+void set_now_for_testing(std::optional<double> value) {
+  g_fixed_now = value;
+}
 
 CxDateTime::CxDateTime(double value) : m_dtDate(value) {
   m_bValid = ole_to_system_time(m_dtDate, m_stTime);
@@ -84,8 +89,7 @@ CxDateTime::CxDateTime(double value) : m_dtDate(value) {
 std::string CxDateTime::FormatDate() const {
   if (!m_bValid) return kInvalidDate;
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", m_stTime.wMonth, m_stTime.wDay,
-                m_stTime.wYear);
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", m_stTime.wMonth, m_stTime.wDay, m_stTime.wYear);
   return buf;
 }
 
@@ -97,14 +101,17 @@ std::string CxDateTime::FormatTime() const {
   return buf;
 }
 
-std::string CxDateTime::Format() const { return FormatDate() + " " + FormatTime(); }
+std::string CxDateTime::Format() const {
+  return FormatDate() + " " + FormatTime();
+}
 
-std::string format_date_time(double value) { return CxDateTime(value).Format(); }
+std::string format_date_time(double value) {
+  return CxDateTime(value).Format();
+}
 
 std::string format_elapsed(int64_t seconds) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%02lld : %02lld : %02lld",
-                static_cast<long long>(seconds / 3600), static_cast<long long>(seconds % 3600 / 60),
-                static_cast<long long>(seconds % 60));
+  std::snprintf(buf, sizeof buf, "%02lld : %02lld : %02lld", static_cast<long long>(seconds / 3600),
+                static_cast<long long>(seconds % 3600 / 60), static_cast<long long>(seconds % 60));
   return buf;
 }

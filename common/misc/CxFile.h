@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ U cx_little_endian(U v) {
   return v;
 }
 
+// The system's text for an error (an errno value), such as "No space left on device".
+std::string cx_error_text(int error);
+
 // A binary file with the program's byte encodings: int32 as 4 bytes little-endian, reals as
 // 8-byte IEEE doubles little-endian, texts as an int32 length followed by that many bytes.
 //
@@ -30,12 +34,19 @@ U cx_little_endian(U v) {
 //
 // Writing ("wb") never touches the target until Commit: the bytes go to a temporary file in the
 // same folder (in large chunks, every write checked), which is flushed, synced and then put in
-// place of the target in one step. A failure at any point leaves the old file as it was and
-// removes the temporary file.
+// place of the target in one step, and that step is made durable. A failure at any point leaves
+// the old file as it was and removes the temporary file; error() tells what failed.
 class CxFile {
  public:
-  // The steps of Commit, for tests that make one of them fail.
-  enum class Step { Open, Write, Flush, Sync, Close, Replace };
+  // The steps of a save, for tests that make one of them fail.
+  enum class Step { Open, Write, Flush, Sync, Close, Replace, FolderSync };
+  // A failure a test puts in: the `nth` time `step` is reached (0: every time), it fails with
+  // the system error `error` (an errno value such as ENOSPC or EIO).
+  struct Fault {
+    Step step;
+    int error;
+    int nth = 0;
+  };
 
   CxFile() = default;
   CxFile(const CxFile&) = delete;
@@ -83,8 +94,17 @@ class CxFile {
   }
   // Puts the written bytes in place of the target file; false when any step fails.
   bool Commit();
+  // The system error (errno) of the first step that failed since Open; 0 when none did.
+  int error() const { return m_error; }
 
-  // Makes the given step of every following Commit fail (tests only); nullptr: none.
+  // Removes from `folder` what saves that never finished left there: temporary files of a
+  // process that was killed or lost its power while saving. Only while no other process saves
+  // into the folder. The number of files removed.
+  static int remove_leftovers(const std::string& folder);
+
+  // Makes steps fail from now on (tests only); std::nullopt: none.
+  static void set_fault_for_testing(std::optional<Fault> fault);
+  // Makes the given step fail every time, with EIO (tests only); nullptr: none.
   static void fail_step_for_testing(const Step* step);
 
  private:
@@ -98,7 +118,10 @@ class CxFile {
   }
   // Makes at least `n` (at most kChunk) unread bytes stand in the buffer.
   bool fill(std::size_t n);
-  bool fail(Step step) const;
+  // Keeps the error of the first failure (errno); always false.
+  bool failure();
+  // Replaces the target by the written temporary file, durably.
+  bool put_in_place();
   void discard_temp();
   void write_out(const char* bytes, std::size_t n);
   void write_through(std::string_view bytes);
@@ -107,6 +130,7 @@ class CxFile {
   bool m_writing = false;
   bool m_write_failed = false;
   bool m_read_failed = false;
+  int m_error = 0;
   std::string m_target;
   std::string m_temp;
   // Reading: the unread bytes are m_buf[m_pos, m_len). Writing: the unwritten ones, [0, m_len).

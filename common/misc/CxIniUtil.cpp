@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <string_view>
 
 #include "common/misc/CxFile.h"
 #include "common/misc/WinUtil.h"
@@ -28,27 +29,43 @@ bool same_name(const std::string& a, const std::string& b) {
          });
 }
 
-// The file as lines, without their line ends.
+// The UTF-8 byte-order mark some editors put at the start of a text file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The file as lines. Each keeps its own line end, so that the lines the program does not
+// change are written back byte for byte; new lines take the first line's.
 struct IniText {
-  std::vector<std::string> lines;
+  struct Line {
+    std::string text;
+    std::string end;  // "\r\n", "\n", or none at the end of the file
+  };
+  std::string bom;  // kept as the file had it: it is not part of the first line
+  std::vector<Line> lines;
   std::string line_end = platform::line_end();
 
   static IniText read(const std::string& path) {
     IniText t;
     std::ifstream in(path, std::ios::binary);
-    std::string line;
-    bool first = true;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-        if (first) t.line_end = "\r\n";
-      } else if (first && !in.eof()) {
-        t.line_end = "\n";
+    std::string text;
+    while (std::getline(in, text)) {
+      if (t.lines.empty() && text.starts_with(kByteOrderMark)) {
+        t.bom = kByteOrderMark;
+        text.erase(0, kByteOrderMark.size());
       }
-      first = false;
-      t.lines.push_back(line);
+      std::string end = in.eof() ? "" : "\n";
+      if (!end.empty() && !text.empty() && text.back() == '\r') {
+        text.pop_back();
+        end = "\r\n";
+      }
+      if (t.lines.empty() && !end.empty()) t.line_end = end;
+      t.lines.push_back({text, end});
     }
     return t;
+  }
+
+  void add_line(std::size_t at, std::string text) {
+    if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = line_end;
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), {std::move(text), line_end});
   }
 
   static std::optional<std::string> section_name(const std::string& line) {
@@ -76,7 +93,7 @@ struct IniText {
     std::size_t end = std::string::npos;
     bool inside = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (auto name = section_name(lines[i])) {
+      if (auto name = section_name(lines[i].text)) {
         if (inside) return end;
         inside = same_name(*name, section);
         if (inside) end = i + 1;
@@ -84,8 +101,8 @@ struct IniText {
       }
       if (!inside) continue;
       std::string k, v;
-      if (key_of(lines[i], k, v)) f(i, k, v);
-      if (!trim(lines[i]).empty()) end = i + 1;
+      if (key_of(lines[i].text, k, v)) f(i, k, v);
+      if (!trim(lines[i].text).empty()) end = i + 1;
     }
     return end;
   }
@@ -105,23 +122,25 @@ struct IniText {
     });
     std::string line = key + "=" + value;
     // A line end inside a value would start a line of its own and break the file.
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     if (at) {
-      lines[*at] = line;
+      lines[*at].text = line;
     } else if (end != std::string::npos) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), line);
+      add_line(end, line);
     } else {
-      if (!lines.empty() && !trim(lines.back()).empty()) lines.emplace_back();
-      lines.push_back("[" + section + "]");
-      lines.push_back(line);
+      if (!lines.empty() && !trim(lines.back().text).empty()) add_line(lines.size(), "");
+      add_line(lines.size(), "[" + section + "]");
+      add_line(lines.size(), line);
     }
   }
 
-  bool write(const std::string& path) const {
-    std::string text;
-    for (const std::string& l : lines) text += l + line_end;
+  // 0, or the error (errno) that stopped the write.
+  int write(const std::string& path) const {
+    std::string text = bom;
+    for (const Line& l : lines) text += l.text + l.end;
     CxFile f;
-    return f.Open(path, "wb") && f.WriteBytes(text) && f.Commit();
+    return f.Open(path, "wb") && f.WriteBytes(text) && f.Commit() ? 0 : f.error();
   }
 };
 
@@ -151,8 +170,8 @@ void CxIniUtil::SetFile(const std::string& path) {
   if (!path.empty()) m_szFile = path.substr(0, kMaxPath);
 }
 
-int CxIniUtil::GetString(const std::string& section, const std::string& key, char* buffer,
-                         int size, const char* def) const {
+int CxIniUtil::GetString(const std::string& section, const std::string& key, char* buffer, int size,
+                         const char* def) const {
   if (!buffer || size <= 0) return 0;
   std::optional<std::string> v = IniText::read(m_szFile).get(section, key);
   std::string value = v ? *v : (def ? def : "");
@@ -172,8 +191,7 @@ bool CxIniUtil::GetBool(const std::string& section, const std::string& key, bool
   return GetInt(section, key, def ? 1 : 0) != 0;
 }
 
-bool CxIniUtil::WriteString(const std::string& section, const std::string& key,
-                            const char* value) {
+bool CxIniUtil::WriteString(const std::string& section, const std::string& key, const char* value) {
   if (key.empty()) return false;
   return WriteAll(section, {{key, value ? value : ""}});
 }
@@ -191,5 +209,6 @@ bool CxIniUtil::WriteAll(const std::string& section,
   IniText text = IniText::read(m_szFile);
   for (const auto& [key, value] : values)
     if (!key.empty()) text.set(section, key, value);
-  return text.write(m_szFile);
+  m_write_error = text.write(m_szFile);
+  return m_write_error == 0;
 }

@@ -34,9 +34,12 @@ class CxIniUtil {
   // Writes several keys of one section with a single replacement of the file.
   bool WriteAll(const std::string& section,
                 const std::vector<std::pair<std::string, std::string>>& values);
+  // Why the last write failed (an errno value); 0 when it did not.
+  int write_error() const { return m_write_error; }
 
  private:
   std::string m_szFile;  // at most 259 characters
+  int m_write_error = 0;
 };
 
 // The C library's atol on a 32-bit long: leading blanks, a sign, digits up to the first other

@@ -28,12 +28,22 @@ struct LocalTime {
 };
 LocalTime local_time_now();
 
+// The file functions below set errno when they fail, as the C library's do.
+
 // Pushes the written bytes of an open stream to the disk.
 bool sync_stream(std::FILE* stream);
 
 // Replaces `target` by `source` in one step, so that a reader sees either the old or the new
-// file, never a mix, and makes the replacement itself durable.
+// file, never a mix.
 bool replace_file(const std::string& source, const std::string& target);
+// Whether a replacement lives only in the folder's entries until the folder itself is synced
+// (POSIX). On Windows the replacement is written through and nothing more is needed.
+bool replace_needs_folder_sync();
+// Makes the replacements in the folder of `file` durable.
+bool sync_folder_of(const std::string& file);
+// Gives the existing file `existing` the second name `link`; false where the file system has
+// no second names, or (ENOENT) when there is no such file.
+bool link_file(const std::string& existing, const std::string& link);
 
 // A name that no other writer in this or another process uses at the same time.
 std::string unique_suffix();

@@ -27,9 +27,13 @@ bool module_folder(std::string& path) {
 
 namespace platform {
 
-char path_separator() { return '/'; }
+char path_separator() {
+  return '/';
+}
 
-const char* line_end() { return "\n"; }
+const char* line_end() {
+  return "\n";
+}
 
 bool common_data_folder(std::string& folder) {
   // The user's data folder of the XDG base directory rules: the same for every run.
@@ -56,18 +60,33 @@ LocalTime local_time_now() {
   return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-bool sync_stream(std::FILE* stream) { return ::fsync(fileno(stream)) == 0; }
+bool sync_stream(std::FILE* stream) {
+  return ::fsync(fileno(stream)) == 0;
+}
 
 bool replace_file(const std::string& source, const std::string& target) {
-  if (std::rename(source.c_str(), target.c_str()) != 0) return false;
-  // The rename lives in the folder's entries: sync the folder so it survives a power cut.
-  std::string folder = std::filesystem::path(target).parent_path().string();
+  return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+bool replace_needs_folder_sync() {
+  return true;
+}
+
+bool sync_folder_of(const std::string& file) {
+  std::string folder = std::filesystem::path(file).parent_path().string();
   if (folder.empty()) folder = ".";
   int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return true;  // the file itself is in place; some file systems refuse this
-  ::fsync(fd);
+  if (fd < 0) return true;  // some file systems do not open folders: nothing to sync there
+  // EINVAL: a folder that cannot be synced (some network file systems); nothing failed.
+  bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+  int saved = errno;
   ::close(fd);
-  return true;
+  errno = saved;
+  return ok;
+}
+
+bool link_file(const std::string& existing, const std::string& link) {
+  return ::link(existing.c_str(), link.c_str()) == 0;
 }
 
 std::string unique_suffix() {

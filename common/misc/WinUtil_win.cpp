@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <atomic>
+#include <cerrno>
 #include <string>
 
 #include "common/misc/WinUtil.h"
@@ -22,9 +23,13 @@ bool module_folder(std::string& path) {
 
 namespace platform {
 
-char path_separator() { return '\\'; }
+char path_separator() {
+  return '\\';
+}
 
-const char* line_end() { return "\r\n"; }
+const char* line_end() {
+  return "\r\n";
+}
 
 bool common_data_folder(std::string& folder) {
   char buf[MAX_PATH];
@@ -42,9 +47,36 @@ LocalTime local_time_now() {
   return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
 }
 
+namespace {
+
+// errno for a failed Windows file function, as the C library would set it.
+bool failed_with(DWORD err) {
+  switch (err) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      errno = ENOSPC;
+      break;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      errno = ENOENT;
+      break;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      errno = EACCES;
+      break;
+    default:
+      errno = EIO;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool sync_stream(std::FILE* stream) {
   HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-  return h != INVALID_HANDLE_VALUE && FlushFileBuffers(h) != 0;
+  if (h == INVALID_HANDLE_VALUE) return failed_with(ERROR_INVALID_HANDLE);
+  return FlushFileBuffers(h) != 0 || failed_with(GetLastError());
 }
 
 bool replace_file(const std::string& source, const std::string& target) {
@@ -60,9 +92,23 @@ bool replace_file(const std::string& source, const std::string& target) {
     DWORD err = GetLastError();
     bool held =
         err == ERROR_ACCESS_DENIED || err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION;
-    if (!held || attempt == kAttempts) return false;
+    if (!held || attempt == kAttempts) return failed_with(err);
     Sleep(kPauseMs);
   }
+}
+
+// MOVEFILE_WRITE_THROUGH returns only once the replacement is on the disk.
+bool replace_needs_folder_sync() {
+  return false;
+}
+
+bool sync_folder_of(const std::string&) {
+  return true;
+}
+
+bool link_file(const std::string& existing, const std::string& link) {
+  return CreateHardLinkA(link.c_str(), existing.c_str(), nullptr) != 0 ||
+         failed_with(GetLastError());
 }
 
 std::string unique_suffix() {

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
+#include <vector>
+
+#include "common/misc/WinUtil.h"
 
 #include "support/TempFolder.h"
 
@@ -27,8 +31,7 @@ TEST(CxFileTest, ByteEncodings) {
   const Case cases[] = {
       {"int32 1", [](CxFile& f) { f.WriteDWord(1); }, std::string("\x01\0\0\0", 4)},
       {"int32 -2", [](CxFile& f) { f.WriteDWord(-2); }, "\xFE\xFF\xFF\xFF"},
-      {"double 1.0", [](CxFile& f) { f.WriteDouble(1.0); },
-       std::string("\0\0\0\0\0\0\xF0\x3F", 8)},
+      {"double 1.0", [](CxFile& f) { f.WriteDouble(1.0); }, std::string("\0\0\0\0\0\0\xF0\x3F", 8)},
       {"text abc", [](CxFile& f) { f.WriteString("abc"); }, std::string("\x03\0\0\0abc", 7)},
       {"empty text", [](CxFile& f) { f.WriteString(""); }, std::string(4, '\0')},
       {"missing text", [](CxFile& f) { f.WriteString({}); }, std::string(4, '\0')},
@@ -123,24 +126,67 @@ TEST_F(CxFileDeathTest, UseOfAClosedFileStopsWithTheFailedCondition) {
   EXPECT_DEATH(f.WriteDWord(1), "m_fp");
 }
 
-// A save that fails at any step leaves the old file byte for byte and no temporary file.
-TEST(CxFileTest, FailedCommitKeepsTheOldFile) {
+int entries_in(const std::string& folder) {
+  int n = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
+  return n;
+}
+
+// A save that fails at any step, in any way, leaves the folder as it was: the old file byte for
+// byte, or no file where there was none, and no temporary file. The failure tells why.
+TEST(CxFileTest, AFailedCommitLeavesTheFolderAsItWas) {
   using Step = CxFile::Step;
-  for (Step step : {Step::Open, Step::Write, Step::Flush, Step::Sync, Step::Close, Step::Replace}) {
-    TempFolder dir;
-    std::string path = dir.file("store.dat");
-    write_file(path, "old contents");
-    CxFile::fail_step_for_testing(&step);
-    CxFile f;
-    bool ok = f.Open(path, "wb") && f.WriteString("new contents") && f.Commit();
-    f.Close();
-    CxFile::fail_step_for_testing(nullptr);
-    EXPECT_FALSE(ok) << static_cast<int>(step);
-    EXPECT_EQ(read_file(path), "old contents") << static_cast<int>(step);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
-    EXPECT_EQ(entries, 1) << "a temporary file was left behind at step " << static_cast<int>(step);
+  std::vector<Step> steps = {Step::Open, Step::Write, Step::Flush,
+                             Step::Sync, Step::Close, Step::Replace};
+  if (platform::replace_needs_folder_sync()) steps.push_back(Step::FolderSync);
+  // More than the write buffer holds: the bytes go out in several writes, and each one fails.
+  const std::string big(700000, 'n');
+  for (bool had_file : {true, false}) {
+    for (int error : {ENOSPC, EIO}) {
+      for (Step step : steps) {
+        for (int nth = 1;; ++nth) {
+          TempFolder dir;
+          std::string path = dir.file("store.dat");
+          if (had_file) write_file(path, "old contents");
+          CxFile::set_fault_for_testing(CxFile::Fault{step, error, nth});
+          CxFile f;
+          bool ok = f.Open(path, "wb") && f.WriteString(big) && f.Commit();
+          CxFile::set_fault_for_testing(std::nullopt);
+          std::string at = "step " + std::to_string(static_cast<int>(step)) + ", time " +
+                           std::to_string(nth) + ", error " + std::to_string(error);
+          if (ok) {  // the step is not reached that often
+            EXPECT_GT(nth, 1) << at;
+            EXPECT_EQ(read_file(path).size(), big.size() + 4) << at;
+            break;
+          }
+          EXPECT_EQ(f.error(), error) << at;
+          EXPECT_EQ(file_exists(path), had_file) << at;
+          if (had_file) {
+            EXPECT_EQ(read_file(path), "old contents") << at;
+          }
+          EXPECT_EQ(entries_in(dir.path()), had_file ? 1 : 0) << "a file was left behind, " << at;
+        }
+      }
+    }
   }
+}
+
+TEST(CxFileTest, WhatSavesThatNeverFinishedLeftBehindIsRemoved) {
+  TempFolder dir;
+  const char* leftovers[] = {"ZorvoAct.dat.tmp-4242-0", "morvane.ini.tmp-17-3",
+                             "ZorvoCtx.dat.tmp-99-12.old",
+                             "ZorvoRef.dat.damaged-20240101-101010.tmp-5-0"};
+  const char* kept[] = {"ZorvoAct.dat", "ZorvoAct.dat.damaged-20240101-101010",
+                        "notes.tmp-",   "a.tmp-12",
+                        "a.tmp-x-1",    "a.tmp-1-2.older",
+                        ".tmp-1-2",     "ZorvoWizard.lock"};
+  for (const char* name : leftovers) write_file(dir.file(name), "x");
+  for (const char* name : kept) write_file(dir.file(name), "x");
+  std::filesystem::create_directory(dir.file("folder.tmp-1-1"));
+  EXPECT_EQ(CxFile::remove_leftovers(dir.path()), 4);
+  for (const char* name : leftovers) EXPECT_FALSE(file_exists(dir.file(name))) << name;
+  for (const char* name : kept) EXPECT_TRUE(file_exists(dir.file(name))) << name;
+  EXPECT_TRUE(file_exists(dir.file("folder.tmp-1-1")));
 }
 
 TEST(CxFileTest, ReplacingSomethingThatIsNotAFileFails) {

@@ -36,18 +36,32 @@ TEST(IniTest, MissingFileGivesDefaultsAndTheFirstWriteCreatesIt) {
 TEST(IniTest, WritingKeepsOtherSectionsUnknownKeysAndComments) {
   TempFolder dir;
   CxIniUtil ini(dir.path(), "test.ini");
-  write_file(ini.File(), "; my settings\r\n[Other]\r\nKeep=me\r\n\r\n[S]\r\nunknown = 5 \r\n"
-                         "width=1\r\n\r\n[Last]\r\nX=1\r\n");
+  write_file(ini.File(),
+             "; my settings\r\n[Other]\r\nKeep=me\r\n\r\n[S]\r\nunknown = 5 \r\n"
+             "width=1\r\n\r\n[Last]\r\nX=1\r\n");
   EXPECT_EQ(ini.GetInt("s", "WIDTH", 0), 1);  // names match without regard to case
   EXPECT_EQ(ini.GetInt("S", "unknown", 0), 5);
   EXPECT_TRUE(ini.WriteAll("S", {{"width", "2"}, {"Height", "3"}}));
-  EXPECT_EQ(read_file(ini.File()), "; my settings\r\n[Other]\r\nKeep=me\r\n\r\n[S]\r\nunknown = 5 \r\n"
-                                   "width=2\r\nHeight=3\r\n\r\n[Last]\r\nX=1\r\n");
+  EXPECT_EQ(read_file(ini.File()),
+            "; my settings\r\n[Other]\r\nKeep=me\r\n\r\n[S]\r\nunknown = 5 \r\n"
+            "width=2\r\nHeight=3\r\n\r\n[Last]\r\nX=1\r\n");
   EXPECT_TRUE(ini.WriteString("New", "Key", "a\nb"));
   EXPECT_EQ(ini.GetInt("Other", "Keep", 7), 0);  // a value without digits reads as 0
   char buf[8];
   EXPECT_EQ(ini.GetString("New", "Key", buf, sizeof buf, ""), 3);
   EXPECT_STREQ(buf, "a b");
+}
+
+TEST(IniTest, LinesTheProgramDoesNotChangeKeepTheirLineEnds) {
+  TempFolder dir;
+  CxIniUtil ini(dir.path(), "test.ini");
+  // A first line ending in LF, then CR LF, a stray CR, and no line end at the very end.
+  write_file(ini.File(), "; notes\n[Other]\r\r\nk=v\r\n[S]\nA=1");
+  EXPECT_TRUE(ini.WriteAll("S", {{"A", "2"}, {"B", "3"}}));
+  const std::string once = read_file(ini.File());
+  EXPECT_EQ(once, "; notes\n[Other]\r\r\nk=v\r\n[S]\nA=2\nB=3\n");
+  EXPECT_TRUE(ini.WriteAll("S", {{"A", "2"}, {"B", "3"}}));
+  EXPECT_EQ(read_file(ini.File()), once);  // the same values again change nothing
 }
 
 TEST(IniTest, GetStringCutsToTheBuffer) {
@@ -66,9 +80,15 @@ TEST(IniTest, NumbersParseAsAtolDoes) {
     const char* text;
     int32_t value;
   } cases[] = {
-      {"42", 42},         {"  -7x", -7},          {"+5", 5},
-      {"abc", 0},         {"12abc", 12},          {"2147483647", INT32_MAX},
-      {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN}, {"-", 0},
+      {"42", 42},
+      {"  -7x", -7},
+      {"+5", 5},
+      {"abc", 0},
+      {"12abc", 12},
+      {"2147483647", INT32_MAX},
+      {"99999999999", INT32_MAX},
+      {"-99999999999", INT32_MIN},
+      {"-", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(parse_atol(c.text), c.value) << c.text;
 }

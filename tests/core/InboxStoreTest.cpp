@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "stores/EditedRecord.h"
@@ -111,6 +112,14 @@ TEST_F(InboxStoreTest, IdentifiersAreNeverReused) {
       {{}, 0, 2},         // an empty file: the count 0 is not below the counter 0
       {{10, 2}, 4, 11},   // a stored id above the counter raises it
       {{-5, 1}, 9, 10},
+      // A negative counter (a damaged file) would issue negative identifiers, then 0 ("none"),
+      // then the stored ones: it counts as 0.
+      {{1, 2, 3}, -1, 5},
+      {{-3, -2}, -4, 4},
+      {{0}, -1, 3},
+      {{5, 9}, INT32_MIN, 10},
+      // The largest identifier is stored: the counter cannot go on, the first free one is taken.
+      {{INT32_MAX, 1, 3}, 0, 2},
   };
   for (const Case& c : cases) {
     std::string bytes = le32(static_cast<int32_t>(c.ids.size()));

@@ -101,7 +101,17 @@ TEST(SettingsTest, UnreadableValues) {
   const struct {
     const char* text;
     int32_t interval;
-  } intervals[] = {{"0", 5}, {"-3", 5}, {"x", 5}, {"", 5}, {"1", 1}, {"120", 120}};
+  } intervals[] = {{"0", 5},
+                   {"-3", 5},
+                   {"x", 5},
+                   {"", 5},
+                   {"1", 1},
+                   {"120", 120},
+                   // Above the longest period offered: that one, so the timer's count of
+                   // seconds neither overflows nor becomes 0.
+                   {"121", 120},
+                   {"1073741824", 120},
+                   {"99999999999", 120}};
   for (const auto& c : intervals) {
     write_file(ini.File(), settings_text({{"HighColor", "abc"}, {"AutoSaveInterval", c.text}}));
     Settings s;
@@ -110,6 +120,22 @@ TEST(SettingsTest, UnreadableValues) {
     EXPECT_TRUE(s.AutoSave);    // missing: the default
     EXPECT_EQ(s.AutoSaveInterval, c.interval) << c.text;
   }
+}
+
+TEST(SettingsTest, AByteOrderMarkBeforeTheSectionKeepsItTheSameSection) {
+  TempFolder dir;
+  CxIniUtil ini(dir.path(), kSettingsFile);
+  const std::string bom = "\xEF\xBB\xBF";
+  write_file(ini.File(), bom + settings_text({{"HighColor", "42"}, {"Mine", "keep"}}));
+  Settings s;
+  load_settings(ini, s);
+  EXPECT_EQ(s.HighColor, 42);
+  ASSERT_TRUE(save_settings(ini, s));
+  std::string text = read_file(ini.File());
+  EXPECT_EQ(text.rfind(bom + "[Zorvo-Wizard]", 0), 0u) << text;
+  EXPECT_EQ(text.find("[Zorvo-Wizard]"), text.rfind("[Zorvo-Wizard]")) << "a second section";
+  EXPECT_NE(text.find("Mine=keep"), std::string::npos);
+  EXPECT_NE(text.find("HighColor=42"), std::string::npos);
 }
 
 // These point the POSIX data folder at a temporary one through XDG_DATA_HOME. The Windows data

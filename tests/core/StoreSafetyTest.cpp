@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <vector>
+
+#include "common/misc/WinUtil.h"
 
 #include "support/FakeClock.h"
 #include "support/RecordFill.h"
@@ -190,6 +193,44 @@ TYPED_TEST(StoreSafetyTest, AFileThatCannotBeReadIsNeverReplaced) {
   EXPECT_TRUE(fs::is_directory(this->store.default_path()));
 }
 
+using DamagedCopyTest = StoreSafetyTest<ZorvoRefMgr>;
+
+// However the copy of a damaged file fails, it leaves nothing half-made beside it, and the file
+// itself is not replaced until a whole copy exists: one whole copy per damaged file, or none and
+// a save that says why it failed.
+TEST_F(DamagedCopyTest, ACopyIsWholeOrNotThere) {
+  using Step = CxFile::Step;
+  fill(2);
+  ASSERT_TRUE(store.save());
+  const std::string damaged = read_file(store.default_path()) + "junk";
+  std::vector<Step> steps = {Step::Open, Step::Write, Step::Flush,
+                             Step::Sync, Step::Close, Step::Replace};
+  if (platform::replace_needs_folder_sync()) steps.push_back(Step::FolderSync);
+  for (Step step : steps) {
+    SCOPED_TRACE("step " + std::to_string(static_cast<int>(step)));
+    write_file(store.default_path(), damaged);
+    CxFile::set_fault_for_testing(CxFile::Fault{step, ENOSPC});
+    store.reload();
+    EXPECT_EQ(store.count(), 2u);
+    fill(1);
+    EXPECT_FALSE(store.save());  // the copy is tried again first, and fails again
+    EXPECT_NE(store.save_failure().find(cx_error_text(ENOSPC)), std::string::npos)
+        << store.save_failure();
+    EXPECT_TRUE(store.dirty());
+    EXPECT_EQ(read_file(store.default_path()), damaged);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++entries;
+    EXPECT_EQ(entries, 1) << "a partial copy or a temporary file was left behind";
+
+    CxFile::set_fault_for_testing(std::nullopt);
+    EXPECT_TRUE(store.save());
+    std::vector<std::string> copies = damaged_copies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(read_file(copies[0]), damaged);
+    remove_damaged_copies();
+  }
+}
+
 TEST(RecordLayoutTest, EveryRecordHasItsFileShape) {
   const std::string reserved = std::string(10, 'i') + [] {
     std::string t;
@@ -200,11 +241,41 @@ TEST(RecordLayoutTest, EveryRecordHasItsFileShape) {
   EXPECT_EQ(LayoutOf::of<InboxItem>(), "iiT256iiiiT1024iiiT2048" + tail);
   EXPECT_EQ(LayoutOf::of<Context>(), "iiT256iT2048" + tail);
   EXPECT_EQ(LayoutOf::of<Project>(),
-            "ii" "iiii" "iiii" "T512T512" "iii" "ddd" "iiii" "T256" "iiiii" "dd" "iiiii" "T2048" +
+            "ii"
+            "iiii"
+            "iiii"
+            "T512T512"
+            "iii"
+            "ddd"
+            "iiii"
+            "T256"
+            "iiiii"
+            "dd"
+            "iiiii"
+            "T2048" +
                 tail);
-  EXPECT_EQ(LayoutOf::of<Action>(), "iiiiiiiiii" "T512T512" "i" "ii" "dddd" "T256" "iiii" "T256"
-                                    "iii" "ii" "dd" "iiiii" "T2048" + tail);
-  EXPECT_EQ(LayoutOf::of<SomedayItem>(), "iiT256iid" "iiii" "T256" "d" "T2048" + tail);
+  EXPECT_EQ(LayoutOf::of<Action>(),
+            "iiiiiiiiii"
+            "T512T512"
+            "i"
+            "ii"
+            "dddd"
+            "T256"
+            "iiii"
+            "T256"
+            "iii"
+            "ii"
+            "dd"
+            "iiiii"
+            "T2048" +
+                tail);
+  EXPECT_EQ(LayoutOf::of<SomedayItem>(),
+            "iiT256iid"
+            "iiii"
+            "T256"
+            "d"
+            "T2048" +
+                tail);
   EXPECT_EQ(LayoutOf::of<RefItem>(), "iiT256iiT512T2048" + tail);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "app/Apputil.h"
@@ -302,15 +303,17 @@ TEST_F(AllStoresTest, WithoutStartLastTheRunningActionIsPausedButNotMarkedChange
   }
 }
 
-TEST_F(AllStoresTest, ASaveThatFailsNamesTheFile) {
+TEST_F(AllStoresTest, ASaveThatFailsNamesTheFileAndWhy) {
   Globals g;
   g.use_folder(dir.path());
   add_named(g.refs, "manual");
-  CxFile::Step step = CxFile::Step::Replace;
-  CxFile::fail_step_for_testing(&step);
-  std::vector<std::string> failed = save_stores_and_settings(g);
-  CxFile::fail_step_for_testing(nullptr);
-  EXPECT_EQ(failed, (std::vector<std::string>{g.refs.default_path(), g.ini.File()}));
+  CxFile::set_fault_for_testing(CxFile::Fault{CxFile::Step::Replace, ENOSPC});
+  std::vector<SaveFailure> failed = save_stores_and_settings(g);
+  CxFile::set_fault_for_testing(std::nullopt);
+  const std::string full = cx_error_text(ENOSPC);
+  EXPECT_EQ(failed,
+            (std::vector<SaveFailure>{{g.refs.default_path(), full}, {g.ini.File(), full}}));
+  EXPECT_EQ(describe(failed[0]), g.refs.default_path() + ": No space left on device");
   EXPECT_TRUE(g.refs.dirty());
 }
 

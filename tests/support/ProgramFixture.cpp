@@ -19,6 +19,7 @@ void ProgramFixture::start() {
 
 void ProgramFixture::start(std::vector<PageSlot> pages) {
   program = std::make_unique<Program>(std::move(pages));
+  m_ended = false;
   ASSERT_TRUE(program->start());
   QObject::connect(program->main_window(), &TfmMain::ended, [this] { m_ended = true; });
   // Keyboard shortcuts reach only the active window.

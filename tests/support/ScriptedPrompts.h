@@ -30,6 +30,8 @@ class ScriptedPrompts : public Prompts {
 
   const std::vector<Message>& messages() const { return m_messages; }
   const std::vector<QString>& urls() const { return m_urls; }
+  // Takes back the answers no message has used yet.
+  void withdraw_answers() { m_answers.clear(); }
   void forget() {
     m_messages.clear();
     m_urls.clear();

@@ -2,7 +2,6 @@
 // platform, into FOLDER. The file format has no platform in it, so the files a Windows build
 // writes must equal those of a Linux build byte for byte; the Windows test run compares them.
 
-#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -16,28 +15,6 @@
 #include "support/RecordFill.h"
 
 namespace {
-
-// Values where a platform difference would show: the extremes of an int32, a date before the
-// epoch, a real without an exact binary form, and texts holding line ends, the byte that ends
-// a text-mode file on Windows, and bytes above 127.
-class EdgeFill {
- public:
-  void operator()(int32_t& v) { v = kInts[m_next++ % 3]; }
-  void operator()(double& v) { v = kReals[m_next++ % 3]; }
-  template <std::size_t N>
-  void operator()(Text<N>& t) {
-    t = "line\r\nend\n\x1A caf\xE9 \xFF";
-  }
-  template <record_io::FieldRun A>
-  void operator()(A& run) {
-    for (std::size_t i = 0; i < run.size(); ++i) (*this)(run[i]);
-  }
-
- private:
-  static constexpr int32_t kInts[] = {INT32_MIN, -1, INT32_MAX};
-  static constexpr double kReals[] = {-1.5, 0.1, 45000.999988425923};
-  int m_next = 0;
-};
 
 template <class Store>
 bool write_sample(const std::string& folder, int32_t seed) {
