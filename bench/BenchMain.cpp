@@ -51,7 +51,9 @@ void compare_to_baseline(const std::string& name, const std::string& baseline, d
   comparisons().push_back({name, baseline, target});
 }
 
-void report_figure(std::function<std::string()> figure) { figures().push_back(std::move(figure)); }
+void report_figure(std::function<std::string()> figure) {
+  figures().push_back(std::move(figure));
+}
 
 void register_child_mode(const char* flag, int (*run)(int argc, char** argv)) {
   child_modes().push_back({flag, run});

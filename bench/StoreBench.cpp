@@ -37,7 +37,7 @@ std::string bench_folder() {
 
 // Short descriptions like the ones people type; one item in ten has a line of notes.
 std::string realistic_name(int i) {
-  static const char* const words[] = {"Call",   "Email",  "Buy",    "Fix",     "Plan",
+  static const char* const words[] = {"Call",   "Email",  "Buy",     "Fix",     "Plan",
                                       "review", "budget", "dentist", "printer", "report",
                                       "Anna",   "garden", "tickets", "invoice", "slides"};
   std::string s = words[i % 5];
@@ -117,10 +117,18 @@ void BM_RawCopy(benchmark::State& state, void (*shape)(typename Store::Record&, 
   for (auto _ : state) raw_copy(store.default_path());
 }
 
-void BM_InboxLoadSave(benchmark::State& s) { BM_LoadSave<ZorvoInboxItemMgr>(s, shape_inbox); }
-void BM_InboxRawCopy(benchmark::State& s) { BM_RawCopy<ZorvoInboxItemMgr>(s, shape_inbox); }
-void BM_ActionLoadSave(benchmark::State& s) { BM_LoadSave<ZorvoActionMgr>(s, shape_action); }
-void BM_ActionRawCopy(benchmark::State& s) { BM_RawCopy<ZorvoActionMgr>(s, shape_action); }
+void BM_InboxLoadSave(benchmark::State& s) {
+  BM_LoadSave<ZorvoInboxItemMgr>(s, shape_inbox);
+}
+void BM_InboxRawCopy(benchmark::State& s) {
+  BM_RawCopy<ZorvoInboxItemMgr>(s, shape_inbox);
+}
+void BM_ActionLoadSave(benchmark::State& s) {
+  BM_LoadSave<ZorvoActionMgr>(s, shape_action);
+}
+void BM_ActionRawCopy(benchmark::State& s) {
+  BM_RawCopy<ZorvoActionMgr>(s, shape_action);
+}
 
 // One minute's reminder work over 100,000 actions and 100,000 someday/maybe items: the two
 // collection passes (everything is scheduled afresh, as after a start) and the due count.
@@ -186,8 +194,8 @@ std::string memory_per_record(const char* what, void (*shape)(typename Store::Re
   delete store;
   char line[200];
   std::snprintf(line, sizeof line,
-                "%s: %.0f bytes in memory per record, %.0f on file: %.2fx (target within 3x)",
-                what, memory, file_bytes, memory / file_bytes);
+                "%s: %.0f bytes in memory per record, %.0f on file: %.2fx (target within 3x)", what,
+                memory, file_bytes, memory / file_bytes);
   return line;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "stores/ZorvoStore.h"
@@ -27,15 +28,18 @@ class RecordToEdit {
 // until it is committed, or a stored one that the store owns. Every editor commits the same
 // way: a new record enters the store as a copy (add_copy, then touch of the copy) and the
 // detached one is freed; a stored record is touched. When the store removes the stored record,
-// the editor loses it instead of keeping a dangling reference.
+// the editor loses it instead of keeping a dangling reference, and `lost` tells it so at once.
 template <class Store>
 class EditedRecord {
  public:
   using Record = typename Store::Record;
 
-  explicit EditedRecord(Store& store) : m_store(store) {
+  explicit EditedRecord(Store& store, std::function<void()> lost = {})
+      : m_store(store), m_lost(std::move(lost)) {
     m_token = store.listen_removal([this](const Record* r) {
-      if (m_stored && (!r || r == m_stored)) m_stored = nullptr;
+      if (!m_stored || (r && r != m_stored)) return;
+      m_stored = nullptr;
+      if (m_lost) m_lost();
     });
   }
   EditedRecord(const EditedRecord&) = delete;
@@ -59,6 +63,8 @@ class EditedRecord {
 
   // The record being edited; none when nothing is edited or its record was removed.
   Record* get() const { return m_detached ? m_detached.get() : m_stored; }
+  // Whether the record is a new one, not stored yet.
+  bool is_new() const { return m_detached != nullptr; }
   Store& store() const { return m_store; }
 
   // Stores the editor's record and goes on with the stored one, which it returns.
@@ -77,6 +83,7 @@ class EditedRecord {
 
  private:
   Store& m_store;
+  std::function<void()> m_lost;
   std::unique_ptr<Record> m_detached;
   Record* m_stored = nullptr;
   int m_token = 0;

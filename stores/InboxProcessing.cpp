@@ -98,5 +98,29 @@ RecordToEdit<SomedayItem> someday_for(ZorvoSomedayMgr& someday, InboxItem& item)
 }
 
 RecordToEdit<RefItem> reference_for(ZorvoRefMgr& refs, InboxItem& item) {
-  return or_new_linked_by(refs, linked_reference(refs, item), item.reference_id);
+  // An item that still named a someday/maybe record would show as one when the reference
+  // editor returns, and leaving it so would undo the choice: the reference is its link now.
+  RecordToEdit<RefItem> ref =
+      or_new_linked_by(refs, linked_reference(refs, item), item.reference_id);
+  item.someday_id = 0;
+  return ref;
+}
+
+std::string linked_description(const ProcessingStores& stores, const InboxItem& item,
+                               Outcome outcome) {
+  auto name_of = [](const auto* record, const char* missing) {
+    return std::string(record ? record->name.view() : missing);
+  };
+  switch (outcome) {
+    case Outcome::NextAction:
+      return name_of(linked_action(stores.actions, item), "<Create New Action>");
+    case Outcome::Project:
+      return name_of(linked_project(stores.projects, item), "<Create New Project>");
+    case Outcome::Someday:
+      return name_of(linked_someday(stores.someday, item), "");
+    case Outcome::Reference:
+      return name_of(linked_reference(stores.refs, item), "");
+    default:
+      return {};
+  }
 }

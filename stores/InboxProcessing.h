@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "stores/EditedRecord.h"
 #include "stores/ZorvoActionMgr.h"
 #include "stores/ZorvoInboxItemMgr.h"
@@ -42,7 +44,22 @@ RefItem* linked_reference(const ZorvoRefMgr& refs, const InboxItem& item);
 // for the item, which reaches its store only when the editor saves it. Choosing the next
 // action or the project also records that choice in the item; a new someday/maybe or reference
 // record is linked by its identifier at once, and stays linked when its editor is cancelled.
+// Choosing the reference drops the someday/maybe link, which would otherwise take precedence.
 RecordToEdit<Action> next_action_for(ZorvoActionMgr& actions, InboxItem& item);
 RecordToEdit<Project> project_for(ZorvoProjectMgr& projects, InboxItem& item);
 RecordToEdit<SomedayItem> someday_for(ZorvoSomedayMgr& someday, InboxItem& item);
 RecordToEdit<RefItem> reference_for(ZorvoRefMgr& refs, InboxItem& item);
+
+// The stores of the records an item can become.
+struct ProcessingStores {
+  ZorvoActionMgr& actions;
+  ZorvoProjectMgr& projects;
+  ZorvoSomedayMgr& someday;
+  ZorvoRefMgr& refs;
+};
+
+// The description of the record the item became by `outcome`, as processing shows it: a next
+// action or a project not made yet reads as one to create; a someday/maybe or reference record
+// that is not there reads as nothing, and so does the trash.
+std::string linked_description(const ProcessingStores& stores, const InboxItem& item,
+                               Outcome outcome);

@@ -95,7 +95,6 @@ class ZorvoActionMgr : public ZorvoStore<Action> {
   // Makes `action` (or none) the running one; the one running before gets `previous_status`.
   // Does not mark the store changed.
   void set_active(Action* action, int32_t previous_status);
-  void mark_dirty() { set_dirty(); }
   // One second of the running action's time, as the main timer counts it: its spent time grows
   // and the store is marked changed; the record itself (state, modified) is not touched. The
   // running action, or none when nothing runs.

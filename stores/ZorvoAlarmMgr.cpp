@@ -1,5 +1,8 @@
 #include "stores/ZorvoAlarmMgr.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <new>
 #include <vector>
 
@@ -105,6 +108,12 @@ bool ZorvoAlarmMgr::dismiss(ReminderEntry* entry) {
   if (!f.reminder_time) return false;
   *f.reminder_time = 0;
   *f.remind = 0;
+  // The switched-off reminder is on file, so it is saved; it is not the user's edit of the
+  // record, so the record's modified time stays.
+  if (entry->kind == ReminderEntry::kAction)
+    m_actions.mark_dirty();
+  else
+    m_someday.mark_dirty();
   drop(entry->record);
   return true;
 }
@@ -116,14 +125,39 @@ bool ZorvoAlarmMgr::snooze(ReminderEntry* entry, int32_t minutes) {
   return true;
 }
 
+void ZorvoAlarmMgr::reschedule(Action& action) {
+  action.reminder_time = 0;
+  drop(&action);
+}
+
+void ZorvoAlarmMgr::reschedule(SomedayItem& item) {
+  item.reminder_time = 0;
+  drop(&item);
+}
+
 void ZorvoAlarmMgr::clear() {
+  notify_removal(nullptr);
   m_by_record.clear();
   m_entries.RemoveAll(true);
+}
+
+int ZorvoAlarmMgr::listen_removal(RemovalListener listener) {
+  m_listeners.emplace_back(++m_last_token, std::move(listener));
+  return m_last_token;
+}
+
+void ZorvoAlarmMgr::unlisten_removal(int token) {
+  std::erase_if(m_listeners, [token](const auto& l) { return l.first == token; });
+}
+
+void ZorvoAlarmMgr::notify_removal(const ReminderEntry* entry) {
+  for (std::size_t i = 0; i < m_listeners.size(); ++i) m_listeners[i].second(entry);
 }
 
 void ZorvoAlarmMgr::drop(const void* record) {
   auto it = m_by_record.find(record);
   if (it == m_by_record.end()) return;
+  notify_removal(it->second);
   m_entries.Remove(it->second, true);
   m_by_record.erase(it);
 }
@@ -133,4 +167,41 @@ void ZorvoAlarmMgr::drop_kind(int32_t kind) {
   for (ReminderEntry* e : entries())
     if (e->kind == kind) gone.push_back(e);
   for (ReminderEntry* e : gone) drop(e->record);
+}
+
+ReminderDetails details_of(const ReminderEntry& entry) {
+  if (const Action* a = entry.action()) return {a->name.view(), a->due, a->started, "Action"};
+  if (const SomedayItem* s = entry.someday()) return {s->name.view(), s->when, 0, "Someday"};
+  return {};
+}
+
+std::string due_in_text(double days) {
+  // Far beyond any real date and still within an int of days: a damaged date shows a text.
+  constexpr double kLimit = 1e9;
+  if (std::isnan(days)) days = 0;
+  days = std::clamp(days, -kLimit, kLimit);
+  // Date-times are whole seconds: rounding the difference to seconds first keeps the error of
+  // subtracting two of them from costing a minute (61 minutes must not read as 60).
+  const int64_t minutes = std::llround(days * 86400.0) / 60;  // truncated toward zero
+  if (minutes == 0) return "Now";
+  const int64_t a = minutes < 0 ? -minutes : minutes;
+  const int d = static_cast<int>(a / 1440), h = static_cast<int>(a % 1440 / 60),
+            m = static_cast<int>(a % 60);
+  char text[80];
+  if (d >= 1)
+    std::snprintf(text, sizeof text, "%d days %d hours %d minutes", d, h, m);
+  else if (h >= 1)
+    std::snprintf(text, sizeof text, "%d hours %d minutes", h, m);
+  else
+    std::snprintf(text, sizeof text, "%d minutes", m);
+  return minutes > 0 ? text : std::string(text) + " overdue";
+}
+
+std::string start_time_text(double started) {
+  CxSystemTime t;
+  if (!(started > 0) || !ole_to_system_time(started, t)) return "N/A";
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", t.wYear, t.wMonth, t.wDay,
+                t.wHour, t.wMinute, t.wSecond);
+  return text;
 }

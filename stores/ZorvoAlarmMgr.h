@@ -1,7 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "common/misc/CxList.h"
 #include "stores/ZorvoActionMgr.h"
@@ -25,8 +30,14 @@ struct ReminderEntry {
 // item before it comes up. The schedule lives in the records' reminder_time; the scheduler
 // keeps one entry per scheduled record, in memory only, and drops an entry as soon as its
 // record leaves its store.
+//
+// Whoever keeps a reference to an entry (the reminders page's rows) listens for removals: the
+// scheduler tells every listener before it frees an entry (its record was removed, dismissed or
+// scheduled afresh), and tells them with nullptr before it frees them all.
 class ZorvoAlarmMgr {
  public:
+  using RemovalListener = std::function<void(const ReminderEntry* entry)>;
+
   ZorvoAlarmMgr(ZorvoActionMgr& actions, ZorvoSomedayMgr& someday);
   ZorvoAlarmMgr(const ZorvoAlarmMgr&) = delete;
   ZorvoAlarmMgr& operator=(const ZorvoAlarmMgr&) = delete;
@@ -47,15 +58,24 @@ class ZorvoAlarmMgr {
 
   // Appends a copy of the entry; an older entry of the same record is replaced.
   ReminderEntry* add(const ReminderEntry& entry);
-  // Switches the record's reminder off and removes the entry.
+  // Switches the record's reminder off and removes the entry. The record's store is marked
+  // changed, so the reminder stays off after the next start; the record's modified time stays.
   bool dismiss(ReminderEntry* entry);
   // Moves the record's reminder `minutes` later; the entry stays.
   bool snooze(ReminderEntry* entry, int32_t minutes);
+  // The record's reminder is to be worked out afresh (its times or its switch changed): its
+  // entry goes now, and the next pass schedules it again when its reminder is on.
+  void reschedule(Action& action);
+  void reschedule(SomedayItem& item);
   void clear();
+
+  int listen_removal(RemovalListener listener);
+  void unlisten_removal(int token);
 
  private:
   void drop(const void* record);
   void drop_kind(int32_t kind);
+  void notify_removal(const ReminderEntry* entry);
 
   ZorvoActionMgr& m_actions;
   ZorvoSomedayMgr& m_someday;
@@ -63,7 +83,27 @@ class ZorvoAlarmMgr {
   int m_someday_token;
   CxList<ReminderEntry> m_entries;
   std::unordered_map<const void*, ReminderEntry*> m_by_record;
+  std::vector<std::pair<int, RemovalListener>> m_listeners;
+  int m_last_token = 0;
 };
+
+// What the reminders page shows of an entry: the record's name, the moment it counts to (an
+// action's due time, a someday/maybe item's date), when the action was started (0 for an item)
+// and the type's text. A kind other than action and someday/maybe gives none (`name` empty,
+// `type` null).
+struct ReminderDetails {
+  std::string_view name;
+  double due = 0;
+  double started = 0;
+  const char* type = nullptr;
+};
+ReminderDetails details_of(const ReminderEntry& entry);
+
+// How long until a moment `days` away (negative: how long ago), to the minute: "Now" within the
+// current minute either way, else days, hours and minutes, with " overdue" after a past one.
+std::string due_in_text(double days);
+// A start time as year/month/day and time, or "N/A" when there is none.
+std::string start_time_text(double started);
 
 // The reminder lead of a record in minutes: 0 for a unit other than minutes, hours or days.
 int64_t lead_minutes(int32_t remind_lead, int32_t remind_unit);

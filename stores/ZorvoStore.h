@@ -54,6 +54,9 @@ class ZorvoStore {
   }
 
   bool save_if_dirty() { return m_dirty ? save() : true; }
+  // Something the file holds changed without the user editing a record (a counted second, a
+  // dismissed reminder): saved like any change, but no record's state or modified time moves.
+  void mark_dirty() { m_dirty = true; }
 
   void clear() {
     notify_removal(nullptr);

@@ -10,17 +10,6 @@
 #include "ui/Prompts.h"
 #include "ui/Widgets.h"
 
-namespace {
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setMinimumWidth(92);
-  return b;
-}
-
-}  // namespace
-
 TfmListPage::TfmListPage(Navigator& nav, const Settings& settings, const ListPageInfo& info)
     : TfmPage(nav, info.form_class), m_settings(settings), m_info(info) {
   QLabel* lblTitle = page_heading(info.title, "lblTitle", this);
@@ -36,7 +25,7 @@ TfmListPage::TfmListPage(Navigator& nav, const Settings& settings, const ListPag
   auto standard = [this](ListButton which, const QString& caption, const char* name,
                          const char* menu_caption, const char* menu_name, QAction** entry) {
     if (!(m_info.buttons & which)) return static_cast<QPushButton*>(nullptr);
-    QPushButton* b = button(caption, name, this);
+    QPushButton* b = list_button(caption, name, this);
     QAction* a = pmAction->addAction(menu_caption);
     a->setObjectName(menu_name);
     connect(a, &QAction::triggered, b, &QPushButton::click);
@@ -96,10 +85,11 @@ void TfmListPage::add_above_list(QLayout* controls) {
 }
 
 QPushButton* TfmListPage::add_extra_button(const char* name, const QString& caption,
-                                           const char* menu_name, const QString& menu_caption) {
-  QPushButton* b = button(caption, name, this);
+                                           const char* menu_name, const QString& menu_caption,
+                                           bool new_menu_group) {
+  QPushButton* b = list_button(caption, name, this);
   m_buttons->insertWidget(m_buttons->count() - 1, b);
-  pmAction->addSeparator();
+  if (new_menu_group) pmAction->addSeparator();
   QAction* a = pmAction->addAction(menu_caption);
   a->setObjectName(menu_name);
   connect(a, &QAction::triggered, b, &QPushButton::click);

@@ -69,9 +69,10 @@ class TfmListPage : public TfmPage {
   void refill();
   // Puts the page's own controls between the heading and the list.
   void add_above_list(QLayout* controls);
-  // Adds a button after the standard ones, and its menu entry after a separator.
+  // Adds a button after the standard ones, and its menu entry after a separator (or right
+  // after the entry before it, in the same group).
   QPushButton* add_extra_button(const char* name, const QString& caption, const char* menu_name,
-                                const QString& menu_caption);
+                                const QString& menu_caption, bool new_menu_group = true);
   // Applies the enabling rule; pages with buttons of their own extend it.
   virtual void update_buttons();
 

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "stores/ZorvoSomedayMgr.h"
+#include "ui/DateTimePickers.h"
 #include "ui/RecordEditor.h"
 
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
-class QSpinBox;
-class QTimeEdit;
+class ReminderControls;
+class ZorvoAlarmMgr;
 
 // The editor of one someday/maybe item: description, notes, when it comes up, and a reminder
 // some minutes, hours or days before that.
@@ -15,7 +13,7 @@ class TfmOneSomeday : public TfmRecordEditor<ZorvoSomedayMgr> {
   Q_OBJECT
 
  public:
-  TfmOneSomeday(Navigator& nav, ZorvoSomedayMgr& someday);
+  TfmOneSomeday(Navigator& nav, ZorvoSomedayMgr& someday, ZorvoAlarmMgr& alarms);
 
  protected:
   void fill(SomedayItem& item) override;
@@ -23,11 +21,7 @@ class TfmOneSomeday : public TfmRecordEditor<ZorvoSomedayMgr> {
   void enable_own_controls(bool enabled) override;
 
  private:
-  void apply_reminder_rule();
-
-  QDateEdit* pkDate;
-  QTimeEdit* pkTime;
-  QCheckBox* cbRemind;
-  QSpinBox* edtAlarmInterval;
-  QComboBox* cbAlarmUnit;
+  DateTimePickers m_when;
+  ReminderControls* m_reminder;
+  ZorvoAlarmMgr& m_alarms;
 };

@@ -17,18 +17,6 @@
 
 namespace {
 
-// Colour settings are 0x00BBGGRR: red in the low byte.
-QColor from_setting(int32_t value) {
-  auto v = static_cast<uint32_t>(value);
-  return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-
-int32_t to_setting(const QColor& c) {
-  return static_cast<int32_t>(static_cast<uint32_t>(c.red()) |
-                              static_cast<uint32_t>(c.green()) << 8 |
-                              static_cast<uint32_t>(c.blue()) << 16);
-}
-
 QCheckBox* check_box(const QString& caption, const char* name, QWidget* parent) {
   auto* c = new QCheckBox(caption, parent);
   c->setObjectName(name);
@@ -48,7 +36,7 @@ ColorPanel::ColorPanel(const char* name, int32_t& setting, bool hand_cursor, QWi
 }
 
 void ColorPanel::show_setting() {
-  m_color = from_setting(m_setting);
+  m_color = color_from_setting(m_setting);
   update();
 }
 
@@ -79,7 +67,7 @@ void ColorPanel::keyPressEvent(QKeyEvent* event) {
 void ColorPanel::choose() {
   std::optional<QColor> chosen = prompts().choose_color(this, m_color);
   if (!chosen) return;
-  m_setting = to_setting(*chosen);
+  m_setting = setting_from_color(*chosen);
   show_setting();
 }
 

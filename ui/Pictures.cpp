@@ -272,4 +272,84 @@ QPixmap tool(Tool which, int size) {
   return {};
 }
 
+namespace {
+
+void alarm_clock(QPainter& p) {
+  const QColor rim(0x9C, 0x1F, 0x1F);
+  // Bells, then legs, behind the body.
+  p.setPen(QPen(rim, 1.5));
+  p.setBrush(shade(QColor(0xFF, 0xD5, 0x4F), QColor(0xD9, 0x9A, 0x12)));
+  p.drawPie(QRectF(3, 3, 17, 17), 30 * 16, 180 * 16);
+  p.drawPie(QRectF(28, 3, 17, 17), -30 * 16, 180 * 16);
+  p.setPen(QPen(rim, 3.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(14, 38), QPointF(9, 45));
+  p.drawLine(QPointF(34, 38), QPointF(39, 45));
+  p.setPen(QPen(rim, 1.5));
+  p.setBrush(shade(QColor(0xF2, 0x5A, 0x4A), QColor(0xB3, 0x24, 0x1C)));
+  p.drawEllipse(QRectF(6, 8, 36, 36));
+  p.setBrush(QColor(0xFF, 0xFB, 0xF2));
+  p.drawEllipse(QRectF(10, 12, 28, 28));
+  // Hour marks and the hands at ten past ten.
+  p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5, Qt::SolidLine, Qt::RoundCap));
+  for (int i = 0; i < 12; i += 3) {
+    double a = i * 30 * 3.14159265 / 180;
+    p.drawLine(QPointF(24 + 11 * std::sin(a), 26 - 11 * std::cos(a)),
+               QPointF(24 + 13 * std::sin(a), 26 - 13 * std::cos(a)));
+  }
+  p.setPen(QPen(QColor(0x22, 0x22, 0x22), 2.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(24, 26), QPointF(18, 21));
+  p.drawLine(QPointF(24, 26), QPointF(31, 18));
+  p.setBrush(rim);
+  p.setPen(Qt::NoPen);
+  p.drawEllipse(QPointF(24, 26), 2, 2);
+}
+
+}  // namespace
+
+QPixmap alarm(int size) {
+  return paint(size, alarm_clock);
+}
+
+}  // namespace pictures
+
+namespace pictures {
+
+namespace {
+
+// A group of records: a blue box with two stacked sheets in it.
+void group_node(QPainter& p) {
+  p.setPen(QPen(QColor(0x1E, 0x4F, 0x8F), 2));
+  p.setBrush(QColor(0xE9, 0xF3, 0xFF));
+  p.drawRoundedRect(QRectF(12, 5, 26, 18), 2, 2);
+  p.drawRoundedRect(QRectF(9, 10, 30, 18), 2, 2);
+  p.setBrush(shade(QColor(0x8C, 0xC4, 0xFF), QColor(0x3A, 0x7B, 0xD5)));
+  p.drawRoundedRect(QRectF(4, 18, 40, 25), 4, 4);
+  p.setPen(QPen(QColor(0xE9, 0xF3, 0xFF), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(17, 29), QPointF(31, 29));
+}
+
+// A project: an orange clipboard with a few lines of steps.
+void project_node(QPainter& p) {
+  p.setPen(QPen(QColor(0x8A, 0x3B, 0x12), 2));
+  p.setBrush(shade(QColor(0xF6, 0xA2, 0x5E), QColor(0xC8, 0x5A, 0x1A)));
+  p.drawRoundedRect(QRectF(7, 6, 34, 39), 4, 4);
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(12, 13, 24, 27));
+  p.setBrush(QColor(0x6B, 0x55, 0x3A));
+  p.drawRoundedRect(QRectF(17, 3, 14, 7), 2, 2);
+  p.setPen(QPen(QColor(0x8A, 0x3B, 0x12), 3, Qt::SolidLine, Qt::RoundCap));
+  for (int y = 20; y <= 34; y += 7) p.drawLine(QPointF(16, y), QPointF(32, y));
+}
+
+}  // namespace
+
+QPixmap review_node(ReviewNode which, int size) {
+  switch (which) {
+    case ReviewNode::Group: return paint(size, group_node);
+    case ReviewNode::Project: return paint(size, project_node);
+    case ReviewNode::Action: return paint(size, actions);  // the tick of the Actions page
+  }
+  return {};
+}
+
 }  // namespace pictures

@@ -20,5 +20,11 @@ void draw_program_icon(QPainter& p);
 // The pictures of the Tools page's links.
 enum class Tool { Options, Contexts, Someday, Reference };
 QPixmap tool(Tool which, int size = 40);
+// The alarm clock of the Reminders page.
+QPixmap alarm(int size = 40);
+
+// The pictures of the Review page's tree nodes: a group, a project, an action.
+enum class ReviewNode { Group, Project, Action };
+QPixmap review_node(ReviewNode which, int size = 24);
 
 }  // namespace pictures

@@ -34,8 +34,7 @@ TfmEditorBase::TfmEditorBase(Navigator& nav, const EditorInfo& info)
   btnCancel->setObjectName("btnCancel");
   for (QPushButton* b : {btnSave, btnCancel}) b->setMinimumSize(110, 28);
   auto* hint_name = named_label("(max characters: 255)", "Label3", this);
-  auto* hint_notes = named_label("(max characters: 2047)", "Label4", this);
-  for (QLabel* hint : {hint_name, hint_notes}) hint->setStyleSheet("color: #606060");
+  hint_name->setStyleSheet("color: #606060");
 
   // One grid for every row, so that the captions and the fields line up down the page.
   m_form = new QGridLayout;
@@ -45,9 +44,13 @@ TfmEditorBase::TfmEditorBase(Navigator& nav, const EditorInfo& info)
   m_form->addWidget(named_label(info.name_label, "Label1", this), 0, 0);
   m_form->addWidget(edtName, 0, 1);
   m_form->addWidget(hint_name, 0, 2);
-  m_form->addWidget(named_label("Notes:", "Label2", this), kNotesRow, 0, Qt::AlignTop);
-  m_form->addWidget(memNotes, kNotesRow, 1, 1, 2);
-  m_form->addWidget(hint_notes, kNotesRow + 1, 1);
+  if (!info.notes_placed_by_editor) {
+    auto* hint_notes = named_label("(max characters: 2047)", "Label4", this);
+    hint_notes->setStyleSheet("color: #606060");
+    m_form->addWidget(named_label("Notes:", "Label2", this), kNotesRow, 0, Qt::AlignTop);
+    m_form->addWidget(memNotes, kNotesRow, 1, 1, 2);
+    m_form->addWidget(hint_notes, kNotesRow + 1, 1);
+  }
   m_form->setRowStretch(kNotesRow, 1);
   m_form->setColumnStretch(1, 1);
 
@@ -71,8 +74,12 @@ TfmEditorBase::TfmEditorBase(Navigator& nav, const EditorInfo& info)
   connect(escape, &QShortcut::activated, this, &TfmEditorBase::cancel);
 }
 
-void TfmEditorBase::save_on_enter(QLineEdit* field) {
-  connect(field, &QLineEdit::returnPressed, this, &TfmEditorBase::save);
+void TfmEditorBase::save_on_enter(QWidget* field) {
+  // A number, date or time field reports Enter through the text field inside it, once it has
+  // taken what was typed.
+  auto* text = qobject_cast<QLineEdit*>(field);
+  if (!text) text = field->findChild<QLineEdit*>();
+  if (text) connect(text, &QLineEdit::returnPressed, this, &TfmEditorBase::save);
 }
 
 void TfmEditorBase::save() {
@@ -82,6 +89,7 @@ void TfmEditorBase::save() {
 }
 
 void TfmEditorBase::cancel() {
+  drop_new_record();
   m_nav.show_page(return_page(), false);
 }
 
@@ -122,9 +130,17 @@ void TfmEditorBase::add_row(Place place, const char* caption_name, const QString
   m_form->addLayout(content, row, 1, 1, 2);
 }
 
+void TfmEditorBase::add_wide(QWidget* content) {
+  m_form->addWidget(content, kNotesRow, 0, 1, 3);
+}
+
 void TfmEditorBase::add_time_stamps(const char* caption_name) {
+  add_row(Place::BelowNotes, caption_name, "Time:", make_time_stamps());
+}
+
+TimeStamps* TfmEditorBase::make_time_stamps() {
   m_times = new TimeStamps(this);
-  add_row(Place::BelowNotes, caption_name, "Time:", m_times);
+  return m_times;
 }
 
 void TfmEditorBase::show_times(double created, double modified) {

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include "ui/Widgets.h"
+
 namespace {
 
 QStringList titles_of(const std::vector<RecordListView::Column>& columns) {
@@ -29,10 +31,7 @@ RecordListView::RecordListView(const char* name, const std::vector<Column>& colu
   for (int c = 0; c < static_cast<int>(columns.size()); ++c)
     setColumnWidth(c, columns[static_cast<std::size_t>(c)].width);
   header()->setStretchLastSection(true);
-  QPalette keep = palette();
-  for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-    keep.setColor(QPalette::Inactive, role, keep.color(QPalette::Active, role));
-  setPalette(keep);
+  keep_selection_visible(this);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &RecordListView::selection_changed);
   connect(m_rows, &QAbstractItemModel::modelReset, this, &RecordListView::selection_changed);
@@ -52,7 +51,23 @@ void RecordListView::select_row(int row) {
 }
 
 void RecordListView::fit_date_column(int column) {
-  // The widths suit a small font; a date must never be cut, whatever font the desktop uses.
-  int needed = fontMetrics().horizontalAdvance("00/00/0000 00:00:00") + 14;
+  fit_column(column, "00/00/0000 00:00:00");
+}
+
+void RecordListView::fit_column(int column, const QString& widest) {
+  // The widths suit a small font; a text must never be cut, whatever font the desktop uses.
+  int needed = fontMetrics().horizontalAdvance(widest) + 14;
   setColumnWidth(column, std::max(columnWidth(column), needed));
+}
+
+void RecordListView::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                                 const QList<int>& roles) {
+  // One text rewritten (a running clock, once a second): every row has the same height and a
+  // text never changes it, so the cell is repainted without working out the row's size afresh,
+  // which would lay out the text of every cell of the row.
+  if (top_left == bottom_right && roles == QList<int>{Qt::DisplayRole}) {
+    QAbstractItemView::dataChanged(top_left, bottom_right, roles);
+    return;
+  }
+  QTreeView::dataChanged(top_left, bottom_right, roles);
 }

@@ -28,10 +28,16 @@ class RecordListView : public QTreeView {
   void select_row(int row);
   // Makes a column wide enough for a date-and-time text in the desktop's font.
   void fit_date_column(int column);
+  // Makes a column wide enough for `widest`, the longest text it shows, in the desktop's font.
+  void fit_column(int column, const QString& widest);
 
  signals:
   // The selected row changed (or the selection was cleared).
   void selection_changed();
+
+ protected:
+  void dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                   const QList<int>& roles = {}) override;
 
  private:
   RecordListModel* m_rows;

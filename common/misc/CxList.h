@@ -14,7 +14,9 @@
 // the follower of the removed node, at the removed node's position.
 //
 // The list owns its nodes, not its elements: an element is deleted only when Remove or
-// RemoveAll is asked to release it.
+// RemoveAll is asked to release it. Nodes come from blocks the list keeps, so that the nodes of
+// a list filled in one go lie one after another in memory and a walk reads them as a stream
+// instead of hopping from allocation to allocation; a removed node is kept for the next Add.
 //
 // A range-for over the list walks it without the cursor, so it can run inside any other walk
 // (and any other walk inside it). Removing the element a range-for stands on ends that walk:
@@ -61,8 +63,8 @@ class CxList {
 
   bool Add(T* element) {
     if (!element) return false;
-    Node* node = new (std::nothrow) Node{element, m_nCount, m_pTail, nullptr};
-    cx_check(node != nullptr, "pContainer");
+    Node* node = NewNode();
+    *node = Node{element, m_nCount, m_pTail, nullptr};
     if (m_pTail)
       m_pTail->pNext = node;
     else
@@ -131,7 +133,7 @@ class CxList {
     m_nFindIndex = node->nIndex;
     if (release) delete node->pData;
     --m_nCount;
-    delete node;
+    FreeNode(node);
     return true;
   }
 
@@ -142,18 +144,22 @@ class CxList {
     std::swap(m_pCurr, other.m_pCurr);
     std::swap(m_nCount, other.m_nCount);
     std::swap(m_nFindIndex, other.m_nFindIndex);
+    std::swap(m_pFree, other.m_pFree);
+    std::swap(m_pBlocks, other.m_pBlocks);
+    std::swap(m_nNextBlock, other.m_nNextBlock);
   }
 
   void RemoveAll(bool release) {
-    Node* node = m_pHead;
-    while (node) {
-      Node* next = node->pNext;
-      if (release) delete node->pData;
-      delete node;
-      node = next;
+    if (release)
+      for (Node* node = m_pHead; node; node = node->pNext) delete node->pData;
+    while (m_pBlocks) {
+      Block* next = m_pBlocks->pNext;
+      ::operator delete(m_pBlocks);
+      m_pBlocks = next;
     }
-    m_pHead = m_pTail = m_pCurr = nullptr;
+    m_pHead = m_pTail = m_pCurr = m_pFree = nullptr;
     m_nCount = m_nFindIndex = 0;
+    m_nNextBlock = kFirstBlock;
   }
 
  private:
@@ -163,10 +169,42 @@ class CxList {
     Node* pPrev;
     Node* pNext;
   };
+  // A block of nodes: each block holds twice as many as the one before, up to kLastBlock, so
+  // that a short list costs little and a long one few allocations.
+  struct Block {
+    Block* pNext;  // the block's nodes follow it in memory
+  };
+  static constexpr uint32_t kFirstBlock = 8;
+  static constexpr uint32_t kLastBlock = 4096;
+
+  Node* NewNode() {
+    if (!m_pFree) {
+      static_assert(sizeof(Block) % alignof(Node) == 0, "nodes follow their block");
+      const std::size_t bytes = sizeof(Block) + m_nNextBlock * sizeof(Node);
+      auto* block = static_cast<Block*>(::operator new(bytes, std::nothrow));
+      cx_check(block != nullptr, "pContainer");
+      block->pNext = m_pBlocks;
+      m_pBlocks = block;
+      // Handed out from the first node on, so that nodes follow one another in memory.
+      Node* nodes = reinterpret_cast<Node*>(block + 1);
+      for (uint32_t i = m_nNextBlock; i-- > 0;) FreeNode(nodes + i);
+      if (m_nNextBlock < kLastBlock) m_nNextBlock *= 2;
+    }
+    Node* node = m_pFree;
+    m_pFree = node->pNext;
+    return node;
+  }
+  void FreeNode(Node* node) {
+    node->pNext = m_pFree;
+    m_pFree = node;
+  }
 
   Node* m_pHead = nullptr;
   Node* m_pTail = nullptr;
   Node* m_pCurr = nullptr;
   uint32_t m_nCount = 0;
   uint32_t m_nFindIndex = 0;
+  Node* m_pFree = nullptr;  // nodes to hand out, linked by pNext
+  Block* m_pBlocks = nullptr;
+  uint32_t m_nNextBlock = kFirstBlock;
 };

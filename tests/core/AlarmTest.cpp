@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <vector>
+
 #include "support/FakeClock.h"
+#include "support/TempFolder.h"
 
 namespace {
 
-constexpr double kToday = 45000.0;          // midnight
+constexpr double kToday = 45000.0;  // midnight
 constexpr double kTomorrow10 = 45001.0 + 10.0 / 24;
 
 class AlarmTest : public ::testing::Test {
@@ -65,10 +70,10 @@ TEST_F(AlarmTest, LeadsInEveryUnit) {
 }
 
 TEST_F(AlarmTest, WhatIsNeverScheduled) {
-  action(0, kUnitMinutes, kTomorrow10);                     // a lead of 0
-  action(10, 0, kTomorrow10);                                // no unit
-  action(10, 7, kTomorrow10);                                // an unknown unit
-  action(10, kUnitMinutes, 0);                               // no due time
+  action(0, kUnitMinutes, kTomorrow10);  // a lead of 0
+  action(10, 0, kTomorrow10);            // no unit
+  action(10, 7, kTomorrow10);            // an unknown unit
+  action(10, kUnitMinutes, 0);           // no due time
   action(10, kUnitMinutes, kTomorrow10, kStatusCompleted);
   action(10, kUnitMinutes, kTomorrow10, kStatusDisabled);
   action(10, kUnitMinutes, kTomorrow10)->remind = 0;         // reminder off
@@ -170,6 +175,140 @@ TEST_F(AlarmTest, NoEntryOutlivesItsRecord) {
   actions.clear();
   EXPECT_EQ(alarms.count(), 0u);
   EXPECT_EQ(alarms.due_count(), 0u);  // would read freed records if an entry had stayed
+}
+
+TEST_F(AlarmTest, DismissIsSavedWithoutTouchingTheRecord) {
+  TempFolder folder;
+  actions.set_folder(folder.path());
+  somedays.set_folder(folder.path());
+  Action* a = action(30, kUnitMinutes, kToday + 12.25 / 24);
+  SomedayItem* s = someday(30, kUnitMinutes, kToday + 12.25 / 24);
+  a->modified = s->modified = 44000.25;
+  ASSERT_TRUE(actions.save());
+  ASSERT_TRUE(somedays.save());
+  collect();
+  while (ReminderEntry* e = alarms.first()) ASSERT_TRUE(alarms.dismiss(e));
+  EXPECT_TRUE(actions.dirty());
+  EXPECT_TRUE(somedays.dirty());
+  EXPECT_EQ(a->state, kStateStored);
+  EXPECT_EQ(a->modified, 44000.25);
+  EXPECT_EQ(s->state, kStateStored);
+  EXPECT_EQ(s->modified, 44000.25);
+  ASSERT_TRUE(actions.save_if_dirty());
+  ASSERT_TRUE(somedays.save_if_dirty());
+
+  // The next start does not schedule them again.
+  ZorvoActionMgr actions_after;
+  ZorvoSomedayMgr somedays_after;
+  actions_after.set_folder(folder.path());
+  somedays_after.set_folder(folder.path());
+  actions_after.reload();
+  somedays_after.reload();
+  EXPECT_EQ(actions_after.first()->remind, 0);
+  EXPECT_EQ(somedays_after.first()->remind, 0);
+  ZorvoAlarmMgr alarms_after{actions_after, somedays_after};
+  alarms_after.collect_action_reminders();
+  alarms_after.collect_someday_reminders();
+  EXPECT_EQ(alarms_after.count(), 0u);
+}
+
+// Records, while it is called, which entries the scheduler lets go, reading each one as it
+// goes (it must still be whole).
+struct RemovalLog {
+  explicit RemovalLog(ZorvoAlarmMgr& alarms) : alarms(alarms) {
+    token = alarms.listen_removal(
+        [this](const ReminderEntry* e) { gone.push_back(e ? e->record : nullptr); });
+  }
+  ~RemovalLog() { alarms.unlisten_removal(token); }
+  ZorvoAlarmMgr& alarms;
+  int token;
+  std::vector<const void*> gone;
+};
+
+TEST_F(AlarmTest, ListenersLearnOfEveryEntryThatGoes) {
+  Action* dismissed = action(30, kUnitMinutes, kToday + 12.25 / 24);
+  Action* removed = action(30, kUnitMinutes, kToday + 12.25 / 24);
+  Action* snoozed = action(30, kUnitMinutes, kToday + 12.25 / 24);
+  SomedayItem* rescheduled = someday(1, kUnitHours, kTomorrow10);
+  SomedayItem* cleared = someday(1, kUnitHours, kTomorrow10);
+  collect();
+  ASSERT_EQ(alarms.count(), 5u);
+  RemovalLog log(alarms);
+
+  alarms.dismiss(alarms.first());
+  actions.remove(removed);
+  alarms.snooze(alarms.first(), 5);  // the entry stays: nothing to tell
+  rescheduled->reminder_time = 0;    // saved in its editor
+  collect();
+  const std::vector<const void*> one_by_one{dismissed, removed, rescheduled};
+  EXPECT_EQ(log.gone, one_by_one);
+
+  log.gone.clear();
+  somedays.clear();  // each entry of the store's records, named
+  const std::vector<const void*> items{cleared, rescheduled};
+  EXPECT_EQ(log.gone, items);
+  ASSERT_EQ(alarms.count(), 1u);
+  EXPECT_EQ(alarms.first()->record, snoozed);
+  log.gone.clear();
+  alarms.clear();  // every entry at once
+  EXPECT_EQ(log.gone, std::vector<const void*>{nullptr});
+}
+
+TEST_F(AlarmTest, DueInTexts) {
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    double seconds;  // from now to the due moment
+    const char* text;
+  } cases[] = {
+      {90 * 60, "1 hours 30 minutes"},
+      {59, "Now"},
+      {-59, "Now"},
+      {0, "Now"},
+      {-(2 * 86400 + 3 * 3600 + 4 * 60), "2 days 3 hours 4 minutes overdue"},
+      {61 * 60, "1 hours 1 minutes"},  // not 60: subtracting two moments is not exact
+      {60, "1 minutes"},
+      {-60, "1 minutes overdue"},
+      {119, "1 minutes"},                               // truncated toward zero,
+      {-(90 * 60 + 59), "1 hours 30 minutes overdue"},  // in the past as well
+      {3599, "59 minutes"},
+      {86400, "1 days 0 hours 0 minutes"},
+  };
+  for (double moment : {kToday + 12.0 / 24, 46000.5, 46000.0 + 13.0 / 1440}) {
+    for (const auto& c : cases) {
+      const double due = moment + c.seconds / 86400;
+      EXPECT_EQ(due_in_text(due - moment), c.text) << c.seconds << " at " << moment;
+    }
+  }
+  // A someday/maybe item without a date counts back to the first day; a damaged date still
+  // gives a text.
+  EXPECT_EQ(due_in_text(0 - 46000.5), "46000 days 12 hours 0 minutes overdue");
+  EXPECT_EQ(due_in_text(1e300), "1000000000 days 0 hours 0 minutes");
+  EXPECT_EQ(due_in_text(-INFINITY), "1000000000 days 0 hours 0 minutes overdue");
+  EXPECT_EQ(due_in_text(kNaN), "Now");
+}
+
+TEST_F(AlarmTest, WhatThePageShowsOfAnEntry) {
+  Action* a = action(30, kUnitMinutes, kTomorrow10);
+  a->name = "file the taxes";
+  a->started = kToday + (9 + 5.0 / 60 + 7.0 / 3600) / 24;
+  SomedayItem* s = someday(30, kUnitMinutes, kTomorrow10 + 1);
+  s->name = "visit Iceland";
+  ReminderDetails ad = details_of({ReminderEntry::kAction, a});
+  EXPECT_EQ(ad.name, "file the taxes");
+  EXPECT_EQ(ad.due, kTomorrow10);
+  EXPECT_EQ(ad.started, a->started);
+  EXPECT_STREQ(ad.type, "Action");
+  ReminderDetails sd = details_of({ReminderEntry::kSomeday, s});
+  EXPECT_EQ(sd.name, "visit Iceland");
+  EXPECT_EQ(sd.due, kTomorrow10 + 1);
+  EXPECT_EQ(sd.started, 0);
+  EXPECT_STREQ(sd.type, "Someday");
+  EXPECT_EQ(details_of({3, a}).type, nullptr);
+
+  EXPECT_EQ(start_time_text(a->started), "2023/03/15 09:05:07");
+  EXPECT_EQ(start_time_text(0), "N/A");
+  EXPECT_EQ(start_time_text(-1), "N/A");
+  EXPECT_EQ(start_time_text(1e9), "N/A");  // no calendar date
 }
 
 }  // namespace

@@ -152,9 +152,43 @@ TEST_F(InboxProcessingTest, ANewSomedayOrReferenceRecordIsLinkedAtOnceEvenIfNeve
   SomedayItem* stored = someday.add_copy(next.get());
   EXPECT_EQ(someday_for(someday, *i).get(), stored);
 
+  // The reference, chosen after the someday/maybe record, is the item's only link from now on:
+  // with both, the item would show (and stay) someday/maybe.
+  i->actionable = 0;
   RecordToEdit<RefItem> ref = reference_for(refs, *i);
   EXPECT_EQ(i->reference_id, ref.get()->id);
-  EXPECT_EQ(i->someday_id, first_id + 1);  // the other link is left to the commit
+  EXPECT_EQ(i->someday_id, 0);
+  EXPECT_EQ(recorded_outcome(*i), Outcome::Reference);
+  EXPECT_EQ(someday.count(), 1u);  // what was made stays
+}
+
+TEST_F(InboxProcessingTest, TheDescriptionOfWhatTheItemBecame) {
+  InboxItem* i = item(3);
+  ProcessingStores stores{actions, projects, someday, refs};
+  const struct {
+    Outcome outcome;
+    const char* before;  // nothing made yet
+  } cases[] = {
+      {Outcome::NextAction, "<Create New Action>"},
+      {Outcome::Project, "<Create New Project>"},
+      {Outcome::Someday, ""},
+      {Outcome::Reference, ""},
+      {Outcome::Trash, ""},
+  };
+  i->someday_id = 40;  // a record that was never stored
+  for (const auto& c : cases)
+    EXPECT_EQ(linked_description(stores, *i, c.outcome), c.before) << static_cast<int>(c.outcome);
+
+  record(actions, 1, 3)->name = "Call the plumber";
+  record(projects, 1, 3)->name = "Fix the bathroom";
+  record(someday, 2, 0)->name = "Learn the cello";
+  i->someday_id = 2;
+  record(refs, 1, 3)->name = "Plumber's number";
+  EXPECT_EQ(linked_description(stores, *i, Outcome::NextAction), "Call the plumber");
+  EXPECT_EQ(linked_description(stores, *i, Outcome::Project), "Fix the bathroom");
+  EXPECT_EQ(linked_description(stores, *i, Outcome::Someday), "Learn the cello");
+  EXPECT_EQ(linked_description(stores, *i, Outcome::Reference), "Plumber's number");
+  EXPECT_EQ(linked_description(stores, *i, Outcome::Trash), "");
 }
 
 }  // namespace

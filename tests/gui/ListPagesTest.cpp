@@ -1,4 +1,4 @@
-// What the four check-box list pages and their editors share, checked on each of them.
+// What the check-box list pages and their editors share, checked on each of them.
 
 #include <QAction>
 #include <QApplication>
@@ -104,11 +104,23 @@ std::vector<ListPage> list_pages() {
        "Are you sure to delete the 2 selected Reference records?",
        "The description field can not be empty.",
        {}},
+      {"Actions",
+       kPageActions,
+       kPageOneAction,
+       {"Description", "Priority", "Ran Time", "Status", "Due Time", "Note"},
+       "Details",
+       {"Select All", "Clear", "-", "Add Action", "Action Properties", "Delete Action", "-",
+        "Start Action", "Complete Action"},
+       "Are you sure to delete the 1 selected Action record?",
+       "Are you sure to delete the 2 selected Action records?",
+       "The description field can not be empty.",
+       {}},
   };
   with_store(pages[0], &Globals::inbox);
   with_store(pages[1], &Globals::contexts);
   with_store(pages[2], &Globals::someday);
   with_store(pages[3], &Globals::refs);
+  with_store(pages[4], &Globals::actions);
   return pages;
 }
 
@@ -319,8 +331,11 @@ TEST_P(ListPageTest, AnEditorWhoseRecordWasDeletedNeitherReadsNorWritesIt) {
   click(list_id(), "btnDelete");
   click("btnForward");
   ASSERT_EQ(current_page(), editor_id());
-  // Reached again without a refill: the editor finds its record gone at the next commit or
-  // show. Save does what Cancel does, and nothing keeps the user here.
+  // Reached again without a refill, the editor already shows that its record is gone: nothing
+  // to type into. Save does what Cancel does, and nothing keeps the user here.
+  EXPECT_TRUE(control<QLineEdit>(page(editor_id()), "edtName")->text().isEmpty());
+  EXPECT_FALSE(control(page(editor_id()), "edtName")->isEnabled());
+  EXPECT_FALSE(control(page(editor_id()), "memNotes")->isEnabled());
   click(editor_id(), "btnSave");
   EXPECT_EQ(current_page(), list_id());
   EXPECT_EQ(names(), (std::vector<std::string>{"other"}));
