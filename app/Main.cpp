@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/Apputil.h"
+#include "app/LocalSite.h"
 #include "app/StoreLoader.h"
 #include "app/UnsavedNote.h"
 #include "ui/LinkLabel.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr const char* kWebSite = "https://www.vantrel-wizard.example";
 constexpr int kNavHeight = 127;
 constexpr int kBottomHeight = 60;
 
@@ -116,7 +116,7 @@ void TfmMain::build_window() {
     column->addWidget(lbl);
     auto go = [this, page = d.page, url = d.url] {
       if (url)
-        open_document(QString(kWebSite) + url);
+        open_document(local_site_page(url));
       else
         show_page(page, true);
     };
@@ -162,7 +162,7 @@ void TfmMain::build_window() {
     update_nav_buttons();
   });
   connect(lblHomePage, &LinkLabel::clicked, this,
-          [] { open_document(QString(kWebSite) + "/zorvo-wizard/index.html"); });
+          [] { open_document(local_site_page("/zorvo-wizard/index.html")); });
   connect(btnExit, &QPushButton::clicked, this, &TfmMain::request_exit);
 
   auto* separator = new QFrame(this);

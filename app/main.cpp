@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
 #endif
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vantrel Wizard");
+  // The desktop matches the window to its menu entry and icon by this name.
+  QGuiApplication::setDesktopFileName("example.vantrel_wizard.VantrelWizard");
   QApplication::setWindowIcon(pictures::program_icon());
   // Closing the window only puts the program in the notification area.
   QApplication::setQuitOnLastWindowClosed(false);

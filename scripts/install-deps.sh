@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
+  appstream desktop-file-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
 )

@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <cmath>
 #include <QPainter>
@@ -9,10 +10,14 @@ namespace pictures {
 
 namespace {
 
-// Paints on a transparent square in a 48-unit coordinate system, whatever the size.
+// Paints on a transparent square in a 48-unit coordinate system, whatever the size, with as
+// many device pixels as the screen has for each, so that pictures stay sharp when the desktop
+// scales the program up.
 template <class Draw>
 QPixmap paint(int size, Draw draw) {
-  QPixmap pm(size, size);
+  const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+  QPixmap pm(QSize(size, size) * ratio);
+  pm.setDevicePixelRatio(ratio);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -251,9 +256,11 @@ QPixmap navigation(Nav which, int size) {
 
 QIcon program_icon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128}) icon.addPixmap(paint(size, program));
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(paint(size, program));
   return icon;
 }
+
+void draw_program_icon(QPainter& p) { program(p); }
 
 QPixmap tool(Tool which, int size) {
   switch (which) {

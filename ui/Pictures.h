@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 // The program's pictures, painted in code so that they are sharp at any size and need no
 // image files.
 namespace pictures {
@@ -12,6 +14,9 @@ enum class Nav { Home, Inbox, Process, Review, Actions, Tools, Help, Resources }
 QPixmap navigation(Nav which, int size = 48);
 // The program's own icon (window and notification area).
 QIcon program_icon();
+// Paints the program's icon in a square of 48 units; the icons installed for the desktop are
+// made from it, so they never differ from the window's.
+void draw_program_icon(QPainter& p);
 // The pictures of the Tools page's links.
 enum class Tool { Options, Contexts, Someday, Reference };
 QPixmap tool(Tool which, int size = 40);

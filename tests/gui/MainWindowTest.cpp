@@ -1,5 +1,7 @@
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 
 #include "support/ProgramFixture.h"
 #include "ui/PageIds.h"
@@ -25,9 +27,14 @@ TEST_F(MainWindowTest, StartsOnTheHomePageWithTheWindowsControls) {
   EXPECT_FALSE(back_enabled());
   EXPECT_FALSE(forward_enabled());
   const std::pair<const char*, const char*> captions[] = {
-      {"lblHome", "Home"},     {"lblInbox", "Inbox"}, {"lblPlan", "Process"},
-      {"lblReview", "Review"}, {"lblAction", "Actions"}, {"lblTools", "Tools"},
-      {"lblHelp", "Help"},     {"lblResource", "More Resources"},
+      {"lblHome", "Home"},
+      {"lblInbox", "Inbox"},
+      {"lblPlan", "Process"},
+      {"lblReview", "Review"},
+      {"lblAction", "Actions"},
+      {"lblTools", "Tools"},
+      {"lblHelp", "Help"},
+      {"lblResource", "More Resources"},
       {"lblHomePage", "Visit Vantrel Wizard Home Page"}};
   for (auto [name, caption] : captions) {
     auto* l = control<QLabel>(name);
@@ -112,15 +119,18 @@ TEST_F(MainWindowTest, AnIdentifierWithoutAPageChangesNothing) {
   EXPECT_EQ(stub(kPageProcess)->commits, 1);  // the current page was still asked
 }
 
-TEST_F(MainWindowTest, WebLinksOpenTheSitesPages) {
+TEST_F(MainWindowTest, WebLinksOpenTheProgramsOwnCopyOfItsPages) {
   click("lblHelp");
   click("imgResource");
   click("lblHomePage");
   ASSERT_EQ(prompts.urls().size(), 3u);
-  EXPECT_TRUE(prompts.urls()[0].endsWith("/zorvo-wizard/help.html"));
-  EXPECT_TRUE(prompts.urls()[1].endsWith("/resource.html"));
-  EXPECT_TRUE(prompts.urls()[2].endsWith("/zorvo-wizard/index.html"));
-  EXPECT_TRUE(prompts.urls()[0].startsWith("https://"));
+  EXPECT_TRUE(prompts.urls()[0].endsWith("/site/zorvo-wizard/help.html"));
+  EXPECT_TRUE(prompts.urls()[1].endsWith("/site/resource.html"));
+  EXPECT_TRUE(prompts.urls()[2].endsWith("/site/zorvo-wizard/index.html"));
+  for (const QString& url : prompts.urls()) {
+    ASSERT_TRUE(url.startsWith("file:///")) << url.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(QUrl(url).toLocalFile())) << url.toStdString();
+  }
   EXPECT_EQ(current_page(), kPageHome);
   EXPECT_FALSE(open_document(""));
   EXPECT_EQ(prompts.urls().size(), 3u);
