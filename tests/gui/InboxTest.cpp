@@ -9,12 +9,9 @@
 
 namespace {
 
-class InboxTest : public ProgramFixture {
+class InboxTest : public ExitingProgramFixture {
  protected:
   void SetUp() override { start(pages_with_stubs({kPageProcess})); }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
   InboxItem* add(const char* name, int32_t status = kNotProcessed) {
     InboxItem item;
     item.name = name;

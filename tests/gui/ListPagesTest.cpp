@@ -124,14 +124,11 @@ std::vector<ListPage> list_pages() {
   return pages;
 }
 
-class ListPageTest : public ProgramFixture, public ::testing::WithParamInterface<ListPage> {
+class ListPageTest : public ExitingProgramFixture, public ::testing::WithParamInterface<ListPage> {
  protected:
   void SetUp() override {
     start();
     p().store.clear(g());  // the contexts start with their default set
-  }
-  void TearDown() override {
-    if (!ended()) exit_program();
   }
   const ListPage& p() const { return GetParam(); }
   int32_t list_id() const { return p().list_page; }

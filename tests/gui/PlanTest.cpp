@@ -10,12 +10,9 @@
 
 namespace {
 
-class PlanTest : public ProgramFixture {
+class PlanTest : public ExitingProgramFixture {
  protected:
   void SetUp() override { start(pages_with_stubs({kPageOneAction})); }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
 
   InboxItem* add(const char* name, int32_t actionable = 1) {
     InboxItem item;

@@ -7,12 +7,9 @@
 
 namespace {
 
-class ProjectEditorTest : public ProgramFixture {
+class ProjectEditorTest : public ExitingProgramFixture {
  protected:
   void SetUp() override { start(pages_with_stubs({kPageOneAction})); }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
   Project* add_project(const char* name) {
     Project* p = add_record(g().projects, name, 0);
     p->id = static_cast<int32_t>(g().projects.count()) + 10;

@@ -12,13 +12,10 @@ namespace {
 constexpr double kSecond = 1.0 / 86400;
 constexpr double kMinute = 60 * kSecond;
 
-class RemindersTest : public ProgramFixture {
+class RemindersTest : public ExitingProgramFixture {
  protected:
   // The action editor is another page's work: a stand-in shows what it is handed.
   void SetUp() override { start_program(); }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
   void start_program() {
     start(pages_with_stubs({kPageOneAction}));
     control<QTimer>("tmMain")->stop();  // the test ticks by hand

@@ -13,14 +13,11 @@
 
 namespace {
 
-class RoadOfOneItemTest : public ProgramFixture {
+class RoadOfOneItemTest : public ExitingProgramFixture {
  protected:
   void SetUp() override {
     start();
     control<QTimer>("tmMain")->stop();  // the test runs the clock
-  }
-  void TearDown() override {
-    if (!ended()) exit_program();
   }
   void collect(const char* name) {
     click(kPageInbox, "btnAdd");

@@ -10,12 +10,9 @@
 
 namespace {
 
-class SomedayTest : public ProgramFixture {
+class SomedayTest : public ExitingProgramFixture {
  protected:
   void SetUp() override { start(); }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
   template <class W>
   W* field(const char* name) {
     return control<W>(page(kPageOneSomeday), name);

@@ -7,12 +7,9 @@
 
 namespace {
 
-class ToolsOptionsTest : public ProgramFixture {
+class ToolsOptionsTest : public ExitingProgramFixture {
  protected:
   void SetUp() override { start(); }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
   template <class W = QWidget>
   W* option(const char* name) {
     return control<W>(page(kPageOptions), name);

@@ -7,12 +7,9 @@
 
 namespace {
 
-class WatcherTest : public ProgramFixture {
+class WatcherTest : public ExitingProgramFixture {
  protected:
   void SetUp() override { start(pages_with_stubs({kPageOneAction})); }
-  void TearDown() override {
-    if (!ended()) exit_program();
-  }
   ZorvoActionWatcher& watcher() { return *main().watcher(); }
   Action* run_action(const std::string& name, int32_t seconds) {
     Action a;

@@ -8,14 +8,11 @@
 // The whole program for the do stage's tests: the main timer is stopped, so a test counts the
 // running action's seconds itself, and actions and projects are stored as an editor stores them
 // (each with an identifier of its own).
-class DoStageFixture : public ProgramFixture {
+class DoStageFixture : public ExitingProgramFixture {
  protected:
   void SetUp() override {
     start();
     control<QTimer>("tmMain")->stop();
-  }
-  void TearDown() override {
-    if (!ended()) exit_program();
   }
 
   Action* add(const char* name, int32_t status = kStatusNotStarted, int32_t type = kTypeAsap,

@@ -83,3 +83,12 @@ class ProgramFixture : public ::testing::Test {
  private:
   bool m_ended = false;
 };
+
+// A program fixture whose tests end the program through Exit, as the user does, when the test
+// itself did not: what a page still holds is committed and saved, as at every real exit.
+class ExitingProgramFixture : public ProgramFixture {
+ protected:
+  void TearDown() override {
+    if (program && !ended()) exit_program();
+  }
+};
