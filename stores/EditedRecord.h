@@ -36,7 +36,7 @@ class EditedRecord {
 
   explicit EditedRecord(Store& store, std::function<void()> lost = {})
       : m_store(store), m_lost(std::move(lost)) {
-    m_token = store.listen_removal([this](const Record* r) {
+    m_removals = store.listen_removal([this](const Record* r) {
       if (!m_stored || (r && r != m_stored)) return;
       m_stored = nullptr;
       if (m_lost) m_lost();
@@ -45,7 +45,6 @@ class EditedRecord {
   EditedRecord(const EditedRecord&) = delete;
   EditedRecord& operator=(const EditedRecord&) = delete;
   ~EditedRecord() {
-    m_store.unlisten_removal(m_token);
     m_store.discard(std::move(m_detached));
   }
 
@@ -86,5 +85,5 @@ class EditedRecord {
   std::function<void()> m_lost;
   std::unique_ptr<Record> m_detached;
   Record* m_stored = nullptr;
-  int m_token = 0;
+  typename Store::Removals::Subscription m_removals;
 };

@@ -33,7 +33,7 @@ bool is_open_status(int32_t status) {
 
 ZorvoActionMgr::ZorvoActionMgr() : ZorvoStore("ZorvoAct.dat") {
   // The cache must never outlive the record it names.
-  listen_removal([this](const Action* action) {
+  m_forget_active = listen_removal([this](const Action* action) {
     if (!action || action == m_active) m_active = nullptr;
   });
 }

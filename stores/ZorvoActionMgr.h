@@ -106,4 +106,5 @@ class ZorvoActionMgr : public ZorvoStore<Action> {
 
  private:
   Action* m_active = nullptr;
+  Removals::Subscription m_forget_active;
 };

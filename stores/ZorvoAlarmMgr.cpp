@@ -50,13 +50,13 @@ int64_t lead_minutes(int32_t remind_lead, int32_t remind_unit) {
 
 ZorvoAlarmMgr::ZorvoAlarmMgr(ZorvoActionMgr& actions, ZorvoSomedayMgr& someday)
     : m_actions(actions), m_someday(someday) {
-  m_action_token = actions.listen_removal([this](const Action* a) {
+  m_action_removals = actions.listen_removal([this](const Action* a) {
     if (a)
       drop(a);
     else
       drop_kind(ReminderEntry::kAction);
   });
-  m_someday_token = someday.listen_removal([this](const SomedayItem* s) {
+  m_someday_removals = someday.listen_removal([this](const SomedayItem* s) {
     if (s)
       drop(s);
     else
@@ -65,8 +65,6 @@ ZorvoAlarmMgr::ZorvoAlarmMgr(ZorvoActionMgr& actions, ZorvoSomedayMgr& someday)
 }
 
 ZorvoAlarmMgr::~ZorvoAlarmMgr() {
-  m_actions.unlisten_removal(m_action_token);
-  m_someday.unlisten_removal(m_someday_token);
   clear();
 }
 
@@ -136,28 +134,15 @@ void ZorvoAlarmMgr::reschedule(SomedayItem& item) {
 }
 
 void ZorvoAlarmMgr::clear() {
-  notify_removal(nullptr);
+  m_removals.tell(nullptr);
   m_by_record.clear();
   m_entries.RemoveAll(true);
-}
-
-int ZorvoAlarmMgr::listen_removal(RemovalListener listener) {
-  m_listeners.emplace_back(++m_last_token, std::move(listener));
-  return m_last_token;
-}
-
-void ZorvoAlarmMgr::unlisten_removal(int token) {
-  std::erase_if(m_listeners, [token](const auto& l) { return l.first == token; });
-}
-
-void ZorvoAlarmMgr::notify_removal(const ReminderEntry* entry) {
-  for (std::size_t i = 0; i < m_listeners.size(); ++i) m_listeners[i].second(entry);
 }
 
 void ZorvoAlarmMgr::drop(const void* record) {
   auto it = m_by_record.find(record);
   if (it == m_by_record.end()) return;
-  notify_removal(it->second);
+  m_removals.tell(it->second);
   m_entries.Remove(it->second, true);
   m_by_record.erase(it);
 }

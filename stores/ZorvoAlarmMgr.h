@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/misc/CxList.h"
+#include "stores/RemovalListeners.h"
 #include "stores/ZorvoActionMgr.h"
 #include "stores/ZorvoSomedayMgr.h"
 
@@ -36,7 +37,7 @@ struct ReminderEntry {
 // scheduled afresh), and tells them with nullptr before it frees them all.
 class ZorvoAlarmMgr {
  public:
-  using RemovalListener = std::function<void(const ReminderEntry* entry)>;
+  using Removals = RemovalListeners<ReminderEntry>;
 
   ZorvoAlarmMgr(ZorvoActionMgr& actions, ZorvoSomedayMgr& someday);
   ZorvoAlarmMgr(const ZorvoAlarmMgr&) = delete;
@@ -69,22 +70,21 @@ class ZorvoAlarmMgr {
   void reschedule(SomedayItem& item);
   void clear();
 
-  int listen_removal(RemovalListener listener);
-  void unlisten_removal(int token);
+  [[nodiscard]] Removals::Subscription listen_removal(Removals::Listener listener) {
+    return m_removals.listen(std::move(listener));
+  }
 
  private:
   void drop(const void* record);
   void drop_kind(int32_t kind);
-  void notify_removal(const ReminderEntry* entry);
 
   ZorvoActionMgr& m_actions;
   ZorvoSomedayMgr& m_someday;
-  int m_action_token;
-  int m_someday_token;
+  ZorvoActionMgr::Removals::Subscription m_action_removals;
+  ZorvoSomedayMgr::Removals::Subscription m_someday_removals;
   CxList<ReminderEntry> m_entries;
   std::unordered_map<const void*, ReminderEntry*> m_by_record;
-  std::vector<std::pair<int, RemovalListener>> m_listeners;
-  int m_last_token = 0;
+  Removals m_removals;
 };
 
 // What the reminders page shows of an entry: the record's name, the moment it counts to (an

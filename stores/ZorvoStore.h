@@ -14,6 +14,7 @@
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "stores/RecordIo.h"
+#include "stores/RemovalListeners.h"
 #include "stores/StoreFiles.h"
 
 // Record states.
@@ -33,7 +34,7 @@ template <class R>
 class ZorvoStore {
  public:
   using Record = R;
-  using RemovalListener = std::function<void(const R* record)>;
+  using Removals = RemovalListeners<R>;
 
   explicit ZorvoStore(std::string file_name) : m_file_name(std::move(file_name)) {}
   ZorvoStore(const ZorvoStore&) = delete;
@@ -202,12 +203,8 @@ class ZorvoStore {
     if (detached) notify_removal(detached.get());
   }
 
-  int listen_removal(RemovalListener listener) {
-    m_listeners.emplace_back(++m_last_token, std::move(listener));
-    return m_last_token;
-  }
-  void unlisten_removal(int token) {
-    std::erase_if(m_listeners, [token](const auto& l) { return l.first == token; });
+  [[nodiscard]] typename Removals::Subscription listen_removal(typename Removals::Listener l) {
+    return m_removals.listen(std::move(l));
   }
 
  protected:
@@ -255,9 +252,7 @@ class ZorvoStore {
     return id;
   }
 
-  void notify_removal(const R* record) {
-    for (std::size_t i = 0; i < m_listeners.size(); ++i) m_listeners[i].second(record);
-  }
+  void notify_removal(const R* record) { m_removals.tell(record); }
 
   std::string m_file_name;
   std::string m_folder;
@@ -266,6 +261,5 @@ class ZorvoStore {
   bool m_dirty = false;
   DamagedFileGuard m_guard;
   std::string m_save_failure;
-  std::vector<std::pair<int, RemovalListener>> m_listeners;
-  int m_last_token = 0;
+  Removals m_removals;
 };

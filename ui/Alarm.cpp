@@ -85,12 +85,8 @@ TfmAlarm::TfmAlarm(Navigator& nav, ZorvoAlarmMgr& alarms)
   connect(btnDismiss, &QPushButton::clicked, this, &TfmAlarm::dismiss);
   connect(btnDismissAll, &QPushButton::clicked, this, &TfmAlarm::dismiss_all);
   connect(btnSnooze, &QPushButton::clicked, this, &TfmAlarm::snooze);
-  m_token = alarms.listen_removal([this](const ReminderEntry* e) { lvEvent->rows().forget(e); });
+  m_removals = alarms.listen_removal([this](const ReminderEntry* e) { lvEvent->rows().forget(e); });
   show_selection();
-}
-
-TfmAlarm::~TfmAlarm() {
-  m_alarms.unlisten_removal(m_token);
 }
 
 bool TfmAlarm::sync(bool commit) {

@@ -18,7 +18,6 @@ class TfmAlarm : public TfmPage, public ReturnsToPage {
 
  public:
   TfmAlarm(Navigator& nav, ZorvoAlarmMgr& alarms);
-  ~TfmAlarm() override;
 
   // Filling rebuilds the list and resets the snooze choice; leaving is never refused.
   bool sync(bool commit) override;
@@ -34,7 +33,7 @@ class TfmAlarm : public TfmPage, public ReturnsToPage {
   void snooze();
 
   ZorvoAlarmMgr& m_alarms;
-  int m_token;
+  ZorvoAlarmMgr::Removals::Subscription m_removals;
   RecordListView* lvEvent;
   QLabel* lblDescription;
   QLabel* lblStartTime;

@@ -111,9 +111,8 @@ class TfmRecordList : public TfmListPage {
   TfmRecordList(Navigator& nav, const Settings& settings, const ListPageInfo& info, Store& store,
                 int32_t own_id, int32_t editor_id)
       : TfmListPage(nav, settings, info), m_store(store), m_own_id(own_id), m_editor_id(editor_id) {
-    m_token = store.listen_removal([this](const Record* r) { rows().forget(r); });
+    m_removals = store.listen_removal([this](const Record* r) { rows().forget(r); });
   }
-  ~TfmRecordList() override { m_store.unlisten_removal(m_token); }
 
  protected:
   // Whether a record has a row.
@@ -143,5 +142,5 @@ class TfmRecordList : public TfmListPage {
  private:
   int32_t m_own_id;
   int32_t m_editor_id;
-  int m_token;
+  typename Store::Removals::Subscription m_removals;
 };

@@ -29,13 +29,6 @@ QString step_cell(const void* record, int column) {
   }
 }
 
-QPushButton* step_button(const char* caption, const char* name, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setMinimumWidth(80);
-  return b;
-}
-
 }  // namespace
 
 TfmOneProject::TfmOneProject(Navigator& nav, ZorvoProjectMgr& projects, ZorvoActionMgr& actions)
@@ -56,9 +49,9 @@ TfmOneProject::TfmOneProject(Navigator& nav, ZorvoProjectMgr& projects, ZorvoAct
       new RecordListView("lvAction", {{"Description", 300}, {"Status", 100}, {"Priority", 80}},
                          false, step_cell, this);
   lvAction->setMinimumHeight(96);
-  btnAdd = step_button("Add", "btnAdd", this);
-  btnModify = step_button("Modify", "btnModify", this);
-  btnDelete = step_button("Delete", "btnDelete", this);
+  btnAdd = list_button("Add", "btnAdd", this, 80);
+  btnModify = list_button("Modify", "btnModify", this, 80);
+  btnDelete = list_button("Delete", "btnDelete", this, 80);
   auto* buttons = new QVBoxLayout;
   buttons->setSpacing(6);
   for (QPushButton* b : {btnAdd, btnModify, btnDelete}) buttons->addWidget(b);
@@ -74,12 +67,8 @@ TfmOneProject::TfmOneProject(Navigator& nav, ZorvoProjectMgr& projects, ZorvoAct
   connect(lvAction, &QAbstractItemView::doubleClicked, this, &TfmOneProject::modify_step);
   connect(btnDelete, &QPushButton::clicked, this, &TfmOneProject::delete_step);
   connect(lvAction, &RecordListView::selection_changed, this, &TfmOneProject::update_step_buttons);
-  m_token = actions.listen_removal([this](const Action* a) { lvAction->rows().forget(a); });
+  m_removals = actions.listen_removal([this](const Action* a) { lvAction->rows().forget(a); });
   update_step_buttons();
-}
-
-TfmOneProject::~TfmOneProject() {
-  m_actions.unlisten_removal(m_token);
 }
 
 void TfmOneProject::fill(Project& project) {

@@ -13,7 +13,6 @@ class TfmOneProject : public TfmRecordEditor<ZorvoProjectMgr> {
 
  public:
   TfmOneProject(Navigator& nav, ZorvoProjectMgr& projects, ZorvoActionMgr& actions);
-  ~TfmOneProject() override;
 
  protected:
   void fill(Project& project) override;
@@ -30,7 +29,7 @@ class TfmOneProject : public TfmRecordEditor<ZorvoProjectMgr> {
   Action* selected_step() const;
 
   ZorvoActionMgr& m_actions;
-  int m_token;
+  ZorvoActionMgr::Removals::Subscription m_removals;
   QLineEdit* edtOutcome;
   RecordListView* lvAction;
   QPushButton* btnAdd;

@@ -87,11 +87,7 @@ TfmPlan::TfmPlan(Navigator& nav, ZorvoInboxItemMgr& inbox, const ProcessingStore
   build();
   connect_handlers();
   reset();
-  m_token = inbox.listen_removal([this](const InboxItem* item) { forget_item(item); });
-}
-
-TfmPlan::~TfmPlan() {
-  m_inbox.unlisten_removal(m_token);
+  m_removals = inbox.listen_removal([this](const InboxItem* item) { forget_item(item); });
 }
 
 void TfmPlan::build() {

@@ -21,7 +21,6 @@ class TfmPlan : public TfmPage, public TakesRecord<InboxItem> {
 
  public:
   TfmPlan(Navigator& nav, ZorvoInboxItemMgr& inbox, const ProcessingStores& stores);
-  ~TfmPlan() override;
 
   // Filling lists the unprocessed items and shows the current one; leaving commits nothing.
   bool sync(bool commit) override;
@@ -49,7 +48,7 @@ class TfmPlan : public TfmPage, public TakesRecord<InboxItem> {
   ZorvoInboxItemMgr& m_inbox;
   ProcessingStores m_stores;
   InboxItem* m_item = nullptr;
-  int m_token;
+  ZorvoInboxItemMgr::Removals::Subscription m_removals;
 
   RecordListView* lvItem;
   QLineEdit* edtDesc;

@@ -85,14 +85,10 @@ TfmReview::TfmReview(Navigator& nav, ZorvoProjectMgr& projects, ZorvoActionMgr& 
     : TfmPage(nav, "TfmReview"), m_projects(projects), m_actions(actions), m_settings(settings) {
   build();
   connect_buttons();
-  m_project_token =
+  m_project_removals =
       projects.listen_removal([this](const Project* p) { forget(p, Chosen::Project); });
-  m_action_token = actions.listen_removal([this](const Action* a) { forget(a, Chosen::Action); });
-}
-
-TfmReview::~TfmReview() {
-  m_projects.unlisten_removal(m_project_token);
-  m_actions.unlisten_removal(m_action_token);
+  m_action_removals =
+      actions.listen_removal([this](const Action* a) { forget(a, Chosen::Action); });
 }
 
 void TfmReview::build() {

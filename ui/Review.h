@@ -28,7 +28,6 @@ class TfmReview : public TfmPage {
  public:
   TfmReview(Navigator& nav, ZorvoProjectMgr& projects, ZorvoActionMgr& actions,
             const Settings& settings);
-  ~TfmReview() override;
 
   bool sync(bool commit) override;
 
@@ -85,8 +84,8 @@ class TfmReview : public TfmPage {
   ZorvoProjectMgr& m_projects;
   ZorvoActionMgr& m_actions;
   const Settings& m_settings;
-  int m_project_token;
-  int m_action_token;
+  ZorvoProjectMgr::Removals::Subscription m_project_removals;
+  ZorvoActionMgr::Removals::Subscription m_action_removals;
   ProjectOutline m_outline;  // kept, so that every show builds it in the same memory
   Chosen m_chosen = Chosen::None;
   void* m_chosen_record = nullptr;

@@ -10,10 +10,11 @@ QLabel* named_label(const QString& text, const char* name, QWidget* parent) {
   return label;
 }
 
-QPushButton* list_button(const QString& caption, const char* name, QWidget* parent) {
+QPushButton* list_button(const QString& caption, const char* name, QWidget* parent,
+                         int min_width) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
-  b->setMinimumWidth(92);
+  b->setMinimumWidth(min_width);
   return b;
 }
 

@@ -215,14 +215,11 @@ TEST_F(AlarmTest, DismissIsSavedWithoutTouchingTheRecord) {
 // Records, while it is called, which entries the scheduler lets go, reading each one as it
 // goes (it must still be whole).
 struct RemovalLog {
-  explicit RemovalLog(ZorvoAlarmMgr& alarms) : alarms(alarms) {
-    token = alarms.listen_removal(
-        [this](const ReminderEntry* e) { gone.push_back(e ? e->record : nullptr); });
-  }
-  ~RemovalLog() { alarms.unlisten_removal(token); }
-  ZorvoAlarmMgr& alarms;
-  int token;
+  explicit RemovalLog(ZorvoAlarmMgr& alarms)
+      : listening(alarms.listen_removal(
+            [this](const ReminderEntry* e) { gone.push_back(e ? e->record : nullptr); })) {}
   std::vector<const void*> gone;
+  ZorvoAlarmMgr::Removals::Subscription listening;
 };
 
 TEST_F(AlarmTest, ListenersLearnOfEveryEntryThatGoes) {

@@ -180,10 +180,11 @@ TEST_F(InboxStoreTest, RemovalIsAnnouncedBeforeTheRecordIsFreed) {
   InboxItem* a = add("a");
   add("b");
   std::vector<const InboxItem*> heard;
-  int token = store.listen_removal([&](const InboxItem* r) { heard.push_back(r); });
-  store.remove(a);
-  store.clear();
-  store.unlisten_removal(token);
+  {
+    auto listening = store.listen_removal([&](const InboxItem* r) { heard.push_back(r); });
+    store.remove(a);
+    store.clear();
+  }  // a listener no longer listening hears nothing more
   add("c");
   store.clear();
   EXPECT_EQ(heard, (std::vector<const InboxItem*>{a, nullptr}));
